@@ -1,0 +1,132 @@
+// The expression engine: evaluates the text of one line to a double.
+//
+// A line is cut into tokens (StripComment, SplitLine, BuildTokens), put into
+// postfix order (ToPostfix) and walked on an operand stack
+// (EvaluateStatements), each operation writing its result into the record of
+// its left operand. Every line gets a fresh engine and a fresh variable list.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "ExprItem.h"
+#include "VariableList.h"
+
+inline constexpr int kTableRoom = 256;
+inline constexpr int kListRoom = 512;       // tokens of one line
+inline constexpr int kLineLimit = 1024;     // characters of one line after the comment is cut
+inline constexpr int kOperatorStackRoom = 1024;
+inline constexpr std::int32_t kSignPrec = 8;  // a prefix "+" or "-" on the converter's stack
+
+// Raw token texts of one line. Left uninitialised: only the first `count`
+// slots are ever read.
+struct RawTokenList {
+    std::int32_t count;
+    char text[kListRoom][kItemNameSize];
+};
+
+// Tokens of one line, in written order or in postfix order.
+struct TokenList {
+    std::int32_t count;
+    ExprItem items[kListRoom];
+};
+
+// A stack of record pointers that does not own the records.
+template <int Room>
+struct ItemStack {
+    std::int32_t count;
+    ExprItem* items[Room];
+};
+
+template <int Room>
+inline void PushItem(ItemStack<Room>& stack, ExprItem* item) {
+    stack.items[stack.count++] = item;
+}
+
+template <int Room>
+inline ExprItem* PopItem(ItemStack<Room>& stack) {
+    if (stack.count <= 0) return nullptr;
+    return stack.items[--stack.count];
+}
+
+// Appends a whole copy of the record to the list.
+inline std::int32_t AppendItem(TokenList& list, const ExprItem& item) {
+    list.items[list.count++] = item;
+    return 1;
+}
+
+// The statements of a line, in order; the front puts in exactly one postfix list.
+struct StatementList {
+    static constexpr int kRoom = 5;
+    std::int32_t count = 0;
+    TokenList* lists[kRoom];
+};
+
+// The value of an operand: a variable token that holds no result of its own
+// reads its variable record, every other record its own value.
+double OperandValue(const ExprItem& item);
+
+// True when the text is a number literal: at least one character, all of them
+// digits or dots.
+std::int32_t IsNumber(std::string_view text);
+
+// The value of a number literal: its longest prefix that forms a decimal number
+// ("1.2.3" gives 1.2, "." gives 0).
+double NumberValue(std::string_view text);
+
+class CExprEngine {
+public:
+    CExprEngine();
+
+    std::int32_t BuildTable();
+    std::int32_t IsOperatorChar(char ch) const;
+
+    // Variable store of the current line.
+    ExprItem* FindOrAddVariable(std::string_view name);
+    std::int32_t SetVariable(std::string_view name, double x);
+
+    // Lexer.
+    void StripComment(char* text) const;
+    std::int32_t SplitLine(const char* text, RawTokenList& raw) const;
+    std::int32_t BuildTokens(const RawTokenList& raw, TokenList& tokens);
+    std::int32_t Classify(std::string_view text, ExprItem*& row);
+
+    // Converter. Sign tokens of the infix list are marked as one-operand
+    // prefix operators on the way.
+    std::int32_t ToPostfix(TokenList& infix, TokenList& postfix) const;
+
+    // Front.
+    std::int32_t ParseLine(std::string_view text, TokenList* postfix, VariableList* variables);
+    std::int32_t EvaluateStatements(StatementList* statements, VariableList* variables,
+                                    double& value);
+    static std::int32_t ResetVariableTokens(StatementList& statements);
+
+    // Arithmetic of one operator or function.
+    double ApplyOperation(const ExprItem& op, ExprItem& first, const ExprItem* second);
+
+    const ExprItem* Table() const { return m_table; }
+    std::int32_t TableCount() const { return m_tableCount; }
+
+private:
+    ExprItem m_table[kTableRoom];
+    std::int32_t m_tableCount;
+    VariableList* m_variables;
+};
+
+// What became of one line.
+enum class LineStatus {
+    Value,    // the line has a value
+    Failure,  // the line cannot be evaluated
+    Nothing,  // only blanks, tabs or a comment: nothing to evaluate
+};
+
+struct LineOutcome {
+    LineStatus status;
+    double value;  // 0.0 unless status is Value
+};
+
+// Evaluates one line. The text ends at its first NUL, if any.
+LineOutcome EvaluateLineOutcome(std::string_view text);
+
+// Evaluates one line; a line that fails or holds nothing to evaluate gives 0.0.
+double EvaluateLine(std::string_view text);

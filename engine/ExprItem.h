@@ -1,0 +1,35 @@
+// The engine's one record: operator-table rows, tokens, postfix copies and
+// variable records all share this layout, so they can be copied whole.
+#pragma once
+
+#include <cstdint>
+
+enum ItemKind : std::int32_t {
+    KIND_PAREN = 1,     // "(" and ")"
+    KIND_FUNCTION = 2,  // one-argument function, and a sign once the converter knows it is one
+    KIND_OPERATOR = 3,  // two operands: + - * / % = , POW ATAN2
+    KIND_NUMBER = 4,
+    KIND_VARIABLE = 5,
+};
+
+inline constexpr int kItemNameSize = 64;  // 63 characters and the NUL
+
+struct ExprItem {
+    std::int32_t kind;
+    std::int32_t prec;  // precedence; own-value flag of a variable token
+    char name[kItemNameSize];
+    double value;
+    std::int32_t ivalue;  // value rounded half away from zero
+    ExprItem* ref;        // variable token: its variable record
+};
+
+// Rounds half away from zero to a signed 32-bit integer: x + 0.5 (x - 0.5 when
+// negative) truncated toward zero. Values beyond 64 bits or not a number give 0;
+// others keep the low 32 bits of the truncated integer.
+std::int32_t RoundToInt32(double x);
+
+// Stores v into the record together with its rounded twin.
+inline void SetItemValue(ExprItem& item, double v) {
+    item.value = v;
+    item.ivalue = RoundToInt32(v);
+}

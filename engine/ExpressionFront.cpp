@@ -1,0 +1,144 @@
+// The engine's entry point: one line of text in, its value out.
+#include <cmath>
+#include <cstring>
+
+#include "ExprEngine.h"
+
+namespace {
+
+// True when the line holds nothing but blanks and tabs before its end, its
+// first newline or its comment.
+bool HoldsNothing(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == ' ' || c == '\t') continue;
+        if (c == '\n') return true;
+        if (c == '/' && i + 1 < text.size() && text[i + 1] == '/') return true;
+        return false;
+    }
+    return true;
+}
+
+bool IsDivision(const ExprItem& op) { return op.name[0] == '/'; }
+bool IsRemainder(const ExprItem& op) { return op.name[0] == '%'; }
+
+}  // namespace
+
+std::int32_t CExprEngine::ParseLine(std::string_view text, TokenList* postfix,
+                                    VariableList* variables) {
+    if (postfix == nullptr || variables == nullptr) return 0;
+
+    // The private copy needs no more than the line limit and the two bytes
+    // of a comment mark right after it: anything longer fails the line.
+    char copy[kLineLimit + 3];
+    const std::size_t copied = std::min(text.size(), static_cast<std::size_t>(kLineLimit + 2));
+    std::memcpy(copy, text.data(), copied);
+    copy[copied] = '\0';
+
+    m_variables = variables;
+    StripComment(copy);
+    const std::size_t length = std::strlen(copy);
+    if (length == 0 || length > static_cast<std::size_t>(kLineLimit)) return 0;
+
+    RawTokenList raw;
+    std::int32_t status = SplitLine(copy, raw);
+    if (status != 1) return status;
+    TokenList infix;
+    status = BuildTokens(raw, infix);
+    if (status != 1) return status;
+    return ToPostfix(infix, *postfix);
+}
+
+std::int32_t CExprEngine::ResetVariableTokens(StatementList& statements) {
+    for (std::int32_t s = 0; s < statements.count; ++s) {
+        TokenList& list = *statements.lists[s];
+        for (std::int32_t i = 0; i < list.count; ++i) {
+            ExprItem& item = list.items[i];
+            if (item.kind != KIND_VARIABLE) continue;
+            item.prec = 0;
+            item.value = 0.0;
+            item.ivalue = 0;
+        }
+    }
+    return 1;
+}
+
+std::int32_t CExprEngine::EvaluateStatements(StatementList* statements, VariableList* variables,
+                                             double& value) {
+    if (statements == nullptr || variables == nullptr) return 0;
+    ResetVariableTokens(*statements);
+    m_variables = variables;
+
+    ExprItem* result = nullptr;
+    for (std::int32_t s = 0; s < statements->count; ++s) {
+        TokenList& list = *statements->lists[s];
+        ItemStack<kListRoom> stack;
+        stack.count = 0;
+        for (std::int32_t i = 0; i < list.count; ++i) {
+            ExprItem& item = list.items[i];
+            ExprItem* target = nullptr;
+            double v = 0.0;
+            switch (item.kind) {
+                case KIND_NUMBER:
+                case KIND_VARIABLE:
+                    PushItem(stack, &item);
+                    continue;
+                case KIND_FUNCTION:
+                    target = PopItem(stack);
+                    if (target == nullptr) return 0;
+                    v = ApplyOperation(item, *target, nullptr);
+                    break;
+                case KIND_OPERATOR: {
+                    ExprItem* right = PopItem(stack);
+                    target = PopItem(stack);
+                    if (right == nullptr || target == nullptr) return 0;
+                    if (IsDivision(item) && OperandValue(*right) == 0.0) return 0;
+                    if (IsRemainder(item) && std::round(OperandValue(*right)) == 0.0) return 0;
+                    v = ApplyOperation(item, *target, right);
+                    break;
+                }
+                default:  // an unmatched "(" left by the converter
+                    continue;
+            }
+            SetItemValue(*target, v);
+            if (target->kind == KIND_VARIABLE) target->prec = 1;
+            PushItem(stack, target);
+        }
+        result = PopItem(stack);
+        if (result == nullptr && s == statements->count - 1) return 0;
+    }
+    if (result == nullptr) return 0;
+    value = OperandValue(*result);
+
+    // Number tokens get their literal values back, so the lists could be
+    // evaluated again.
+    for (std::int32_t s = 0; s < statements->count; ++s) {
+        TokenList& list = *statements->lists[s];
+        for (std::int32_t i = 0; i < list.count; ++i) {
+            ExprItem& item = list.items[i];
+            if (item.kind == KIND_NUMBER) SetItemValue(item, NumberValue(item.name));
+        }
+    }
+    return 1;
+}
+
+LineOutcome EvaluateLineOutcome(std::string_view text) {
+    text = text.substr(0, text.find('\0'));
+    if (HoldsNothing(text)) return {LineStatus::Nothing, 0.0};
+
+    CExprEngine engine;
+    TokenList postfix;
+    postfix.count = 0;
+    StatementList statements;
+    statements.lists[statements.count++] = &postfix;
+    VariableList variables;
+
+    engine.ParseLine(text, &postfix, &variables);
+    double value = 0.0;
+    if (engine.EvaluateStatements(&statements, &variables, value) != 1) {
+        return {LineStatus::Failure, 0.0};
+    }
+    return {LineStatus::Value, value};
+}
+
+double EvaluateLine(std::string_view text) { return EvaluateLineOutcome(text).value; }

@@ -1,0 +1,72 @@
+// Operator-precedence conversion of a line's tokens into postfix order.
+#include "ExprEngine.h"
+
+namespace {
+
+bool IsSignCharacter(const ExprItem& token) {
+    return token.kind == KIND_OPERATOR && (token.name[0] == '+' || token.name[0] == '-') &&
+           token.name[1] == '\0';
+}
+
+}  // namespace
+
+// A "+" or "-" that starts the line or follows "(", ",", an operator, a
+// function or another sign is a sign: it becomes a one-operand prefix
+// operator (kind KIND_FUNCTION, precedence kSignPrec) in the infix list.
+// Prefix tokens are stacked without popping anything; operators pop what
+// binds at least as tightly; commas only pop and are dropped.
+std::int32_t CExprEngine::ToPostfix(TokenList& infix, TokenList& postfix) const {
+    postfix.count = 0;
+    ItemStack<kOperatorStackRoom> stack;
+    stack.count = 0;
+    bool signMayFollow = true;  // at the start of the line
+
+    for (std::int32_t i = 0; i < infix.count; ++i) {
+        ExprItem& token = infix.items[i];
+        switch (token.kind) {
+            case KIND_PAREN:
+                if (token.name[0] == '(') {
+                    PushItem(stack, &token);
+                    signMayFollow = true;
+                    break;
+                }
+                for (;;) {
+                    ExprItem* top = PopItem(stack);
+                    if (top == nullptr) return 0;  // a ")" without its "("
+                    if (top->kind == KIND_PAREN) break;
+                    AppendItem(postfix, *top);
+                }
+                signMayFollow = false;
+                break;
+            case KIND_FUNCTION:
+                PushItem(stack, &token);
+                signMayFollow = true;
+                break;
+            case KIND_OPERATOR:
+                if (signMayFollow && IsSignCharacter(token)) {
+                    token.kind = KIND_FUNCTION;
+                    token.prec = kSignPrec;
+                    PushItem(stack, &token);
+                    break;
+                }
+                for (;;) {
+                    ExprItem* top = PopItem(stack);
+                    if (top == nullptr) break;
+                    if (token.prec > top->prec) {
+                        PushItem(stack, top);
+                        break;
+                    }
+                    AppendItem(postfix, *top);
+                }
+                if (token.name[0] != ',') PushItem(stack, &token);
+                signMayFollow = true;
+                break;
+            default:
+                AppendItem(postfix, token);
+                signMayFollow = false;
+                break;
+        }
+    }
+    while (ExprItem* top = PopItem(stack)) AppendItem(postfix, *top);
+    return 1;
+}

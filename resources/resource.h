@@ -1,0 +1,63 @@
+// Resource and control ids, shared by the resource script and the C++ code.
+#pragma once
+
+#define IDM_ABOUTBOX 0x0010
+#define IDD_ABOUTBOX 100
+#define IDS_ABOUTBOX 101
+#define IDD_QUORVANE_DIALOG 102
+#define IDR_MAINFRAME 128
+
+#define IDC_EXPRESSION 1000
+#define IDC_RESULT 1001
+#define IDC_HELP_BUTTON 1002
+#define IDC_BROWSE_INPUT 1003
+#define IDC_BROWSE_OUTPUT 1004
+#define IDC_INPUT_FILE 1006
+#define IDC_OUTPUT_FILE 1008
+#define IDC_INPUT_FROM 1009
+#define IDC_OUTPUT_TO 1010
+
+#define IDC_KEY_BACKSPACE 1012
+#define IDC_KEY_CLEAR 1013
+#define IDC_KEY_7 1014
+#define IDC_KEY_8 1015
+#define IDC_KEY_9 1016
+#define IDC_KEY_DIVIDE 1017
+#define IDC_KEY_SQRT 1018
+#define IDC_KEY_4 1019
+#define IDC_KEY_5 1020
+#define IDC_KEY_6 1021
+#define IDC_KEY_MULTIPLY 1022
+#define IDC_KEY_PERCENT 1023
+#define IDC_KEY_1 1024
+#define IDC_KEY_2 1025
+#define IDC_KEY_3 1026
+#define IDC_KEY_MINUS 1027
+#define IDC_KEY_RECIPROCAL 1028
+#define IDC_KEY_0 1029
+#define IDC_KEY_SIGN 1030
+#define IDC_KEY_POINT 1031
+#define IDC_KEY_PLUS 1032
+#define IDC_KEY_EQUALS 1033
+#define IDC_KEY_OPEN_PAREN 1034
+#define IDC_KEY_CLOSE_PAREN 1035
+#define IDC_KEY_ASIN 1068
+#define IDC_KEY_CEIL 1069
+#define IDC_KEY_POW 1070
+#define IDC_KEY_TANH 1071
+#define IDC_KEY_ACOS 1072
+#define IDC_KEY_ATAN2 1073
+#define IDC_KEY_LOG 1074
+#define IDC_KEY_TAN 1075
+#define IDC_KEY_ABS 1076
+#define IDC_KEY_ATAN 1077
+#define IDC_KEY_EXP 1078
+#define IDC_KEY_SIN 1079
+
+#ifndef IDOK
+#define IDOK 1
+#define IDCANCEL 2
+#endif
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif

@@ -1,0 +1,63 @@
+// The "&Calc" batch run without any window: the expression text is upper-cased
+// and cut into lines at every run of CR and LF; each line is evaluated on its
+// own and gives a result line ("%.2f   \r\n", or "Error   \r\n") and an output
+// record ("LINE = %.2f\r\n\r\n"). A line with nothing to evaluate gives
+// neither.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "ExprEngine.h"
+#include "UpperCase.h"
+
+struct BatchResult {
+    std::string resultText;  // the result box
+    std::string outputText;  // the records of the output file, before the file's line ends
+    std::size_t lineCount = 0;     // lines evaluated (value or Error)
+    std::size_t failureCount = 0;  // lines that gave Error
+};
+
+// Runs the whole expression text.
+BatchResult RunBatch(std::string_view expressionText, LeadBytePredicate isLeadByte = nullptr);
+
+// Evaluates one upper-cased line and appends its result line and output record.
+// Returns the outcome (Nothing appends nothing).
+LineOutcome AppendLineResult(std::string_view line, std::string& resultText,
+                             std::string& outputText);
+
+// Cuts text arriving in blocks into lines at runs of CR and LF, carrying a line
+// that is cut by a block boundary over to the next block.
+class LineCutter {
+public:
+    template <typename OnLine>
+    void Feed(std::string_view block, OnLine&& onLine) {
+        std::size_t start = 0;
+        for (std::size_t i = 0; i < block.size(); ++i) {
+            if (block[i] != '\r' && block[i] != '\n') continue;
+            Emit(block.substr(start, i - start), onLine);
+            start = i + 1;
+        }
+        m_partial.append(block.substr(start));
+    }
+
+    template <typename OnLine>
+    void Finish(OnLine&& onLine) {
+        Emit({}, onLine);
+    }
+
+private:
+    template <typename OnLine>
+    void Emit(std::string_view tail, OnLine& onLine) {
+        if (m_partial.empty()) {
+            if (!tail.empty()) onLine(tail);
+            return;
+        }
+        m_partial.append(tail);
+        onLine(std::string_view(m_partial));
+        m_partial.clear();
+    }
+
+    std::string m_partial;
+};

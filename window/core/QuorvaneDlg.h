@@ -1,0 +1,51 @@
+// The calculator's main dialog (template 102): its members, data exchange,
+// initialisation, message map and handlers. It reaches its window only
+// through the DialogWindow layer.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "DialogWindow.h"
+
+class CQuorvaneDlg : public DialogEvents {
+public:
+    explicit CQuorvaneDlg(DialogWindow& window);
+
+    // Runs the dialog modally; returns how it was closed.
+    int DoModal() { return m_window.DoModal(*this); }
+
+    // DialogEvents: entry points for the window.
+    bool OnInitDialog() override;
+    void OnCommand(int notification, int controlId) override;
+    void OnSysCommand(unsigned commandId, std::intptr_t param) override;
+
+    // Data exchange: true copies the controls into the members, false back.
+    void UpdateData(bool saveAndValidate);
+
+    // Handlers.
+    virtual void OnOK();
+    void OnCancel();
+    void OnInputFrom();
+    void OnOutputTo();
+    void OnBrowseInput();
+    void OnBrowseOutput();
+    void OnKeypad(int controlId);
+    void OnHelpButton();
+
+    bool ReadInputFile(const std::string& path, std::string& text);
+    bool WriteOutputFile(const std::string& path, const std::string& outputText);
+
+    // The dialog's state; the handlers work on these.
+    std::string m_strExpression;
+    std::string m_strResult;
+    std::string m_strInputFile;
+    std::string m_strOutputFile;
+    bool m_bInputFrom = false;
+    bool m_bOutputTo = false;
+    std::string m_strKeyText;
+    IconHandle m_hIcon;
+
+protected:
+    DialogWindow& m_window;
+};
