@@ -4,9 +4,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "DialogWindow.h"
+#include "EditControl.h"
 
 class CQuorvaneDlg : public DialogEvents {
 public:
@@ -48,4 +50,15 @@ public:
 
 protected:
     DialogWindow& m_window;
+
+private:
+    // Enables or disables a file name box and its browse button, each that exists.
+    void EnableFileSide(bool enabled, int nameBox, int browseButton);
+    // Runs a file dialog that starts in the program's own path.
+    std::optional<std::string> BrowseFile(FileDialogKind kind);
+    // With both file options on: whether the output file is the input file.
+    bool OutputIsInput() const;
+
+    // Bound to the expression box; gives it the focus.
+    EditControl m_editExpression;
 };
