@@ -13,8 +13,8 @@
 #include "VariableList.h"
 
 inline constexpr int kTableRoom = 256;
-inline constexpr int kListRoom = 512;       // tokens of one line
-inline constexpr int kLineLimit = 1024;     // characters of one line after the comment is cut
+inline constexpr int kListRoom = 512;    // tokens of one line
+inline constexpr int kLineLimit = 1024;  // characters of one line after the comment is cut
 inline constexpr int kOperatorStackRoom = 1024;
 inline constexpr std::int32_t kSignPrec = 8;  // a prefix "+" or "-" on the converter's stack
 
@@ -75,7 +75,7 @@ std::int32_t IsNumber(std::string_view text);
 double NumberValue(std::string_view text);
 
 class CExprEngine {
-public:
+  public:
     CExprEngine();
 
     std::int32_t BuildTable();
@@ -107,7 +107,7 @@ public:
     const ExprItem* Table() const { return m_table; }
     std::int32_t TableCount() const { return m_tableCount; }
 
-private:
+  private:
     ExprItem m_table[kTableRoom];
     std::int32_t m_tableCount;
     VariableList* m_variables;

@@ -96,7 +96,8 @@ double NumberValue(std::string_view text) {
 std::int32_t CExprEngine::Classify(std::string_view text, ExprItem*& row) {
     // Rows are tried in table order; only those whose name starts with the
     // token's first byte can match.
-    std::uint32_t candidates = text.empty() ? 0 : kRowsByFirstByte[static_cast<unsigned char>(text[0])];
+    std::uint32_t candidates =
+        text.empty() ? 0 : kRowsByFirstByte[static_cast<unsigned char>(text[0])];
     while (candidates != 0) {
         const int index = std::countr_zero(candidates);
         candidates &= candidates - 1;

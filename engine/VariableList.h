@@ -12,7 +12,7 @@
 bool NameLess(const ExprItem& a, const ExprItem& b);
 
 class VariableList {
-public:
+  public:
     static constexpr std::size_t kInitialRoom = 64;
 
     VariableList() = default;
@@ -30,7 +30,7 @@ public:
     // at its sorted position and returns it.
     ExprItem* Insert(std::size_t position, std::string_view name);
 
-private:
+  private:
     ExprItem* const* Slots() const { return m_more.empty() ? m_slots : m_more.data(); }
     ExprItem* NewRecord();
 

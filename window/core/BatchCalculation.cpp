@@ -2,17 +2,17 @@
 
 #include "ResultFormat.h"
 
-LineOutcome AppendLineResult(std::string_view line, std::string& resultText,
-                             std::string& outputText) {
-    const LineOutcome outcome = EvaluateLineOutcome(line);
-    if (outcome.status == LineStatus::Nothing) return outcome;
+void AppendResultLine(std::string& resultText, const LineOutcome& outcome) {
     AppendOutcome(resultText, outcome);
     resultText += "   \r\n";
+}
+
+void AppendOutputRecord(std::string& outputText, std::string_view line,
+                        const LineOutcome& outcome) {
     outputText += line;
     outputText += " = ";
     AppendOutcome(outputText, outcome);
     outputText += "\r\n\r\n";
-    return outcome;
 }
 
 BatchResult RunBatch(std::string_view expressionText, LeadBytePredicate isLeadByte) {
@@ -23,8 +23,10 @@ BatchResult RunBatch(std::string_view expressionText, LeadBytePredicate isLeadBy
     BatchResult batch;
     LineCutter cutter;
     auto onLine = [&batch](std::string_view line) {
-        const LineOutcome outcome = AppendLineResult(line, batch.resultText, batch.outputText);
+        const LineOutcome outcome = EvaluateLineOutcome(line);
         if (outcome.status == LineStatus::Nothing) return;
+        AppendResultLine(batch.resultText, outcome);
+        AppendOutputRecord(batch.outputText, line, outcome);
         ++batch.lineCount;
         if (outcome.status == LineStatus::Failure) ++batch.failureCount;
     };

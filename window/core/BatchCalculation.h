@@ -13,8 +13,8 @@
 #include "UpperCase.h"
 
 struct BatchResult {
-    std::string resultText;  // the result box
-    std::string outputText;  // the records of the output file, before the file's line ends
+    std::string resultText;        // the result box
+    std::string outputText;        // the records of the output file, before the file's line ends
     std::size_t lineCount = 0;     // lines evaluated (value or Error)
     std::size_t failureCount = 0;  // lines that gave Error
 };
@@ -22,15 +22,16 @@ struct BatchResult {
 // Runs the whole expression text.
 BatchResult RunBatch(std::string_view expressionText, LeadBytePredicate isLeadByte = nullptr);
 
-// Evaluates one upper-cased line and appends its result line and output record.
-// Returns the outcome (Nothing appends nothing).
-LineOutcome AppendLineResult(std::string_view line, std::string& resultText,
-                             std::string& outputText);
+// Appends the result-box line of an outcome: "%.2f   \r\n" or "Error   \r\n".
+void AppendResultLine(std::string& resultText, const LineOutcome& outcome);
+
+// Appends the output record of a line and its outcome: "LINE = %.2f\r\n\r\n".
+void AppendOutputRecord(std::string& outputText, std::string_view line, const LineOutcome& outcome);
 
 // Cuts text arriving in blocks into lines at runs of CR and LF, carrying a line
 // that is cut by a block boundary over to the next block.
 class LineCutter {
-public:
+  public:
     template <typename OnLine>
     void Feed(std::string_view block, OnLine&& onLine) {
         std::size_t start = 0;
@@ -47,7 +48,7 @@ public:
         Emit({}, onLine);
     }
 
-private:
+  private:
     template <typename OnLine>
     void Emit(std::string_view tail, OnLine& onLine) {
         if (m_partial.empty()) {

@@ -28,8 +28,9 @@ InputOpen OpenInputFile(const std::string& path, FileHandle& file) {
 namespace {
 
 bool FileIdentity(const std::string& path, BY_HANDLE_FILE_INFORMATION& info) {
-    HANDLE handle = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE handle =
+        CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return false;
     const BOOL ok = GetFileInformationByHandle(handle, &info);
     CloseHandle(handle);
@@ -43,7 +44,8 @@ bool IsSameFile(const std::string& a, const std::string& b) {
     BY_HANDLE_FILE_INFORMATION infoB;
     if (!FileIdentity(a, infoA) || !FileIdentity(b, infoB)) return false;
     return infoA.dwVolumeSerialNumber == infoB.dwVolumeSerialNumber &&
-           infoA.nFileIndexHigh == infoB.nFileIndexHigh && infoA.nFileIndexLow == infoB.nFileIndexLow;
+           infoA.nFileIndexHigh == infoB.nFileIndexHigh &&
+           infoA.nFileIndexLow == infoB.nFileIndexLow;
 }
 
 #else

@@ -8,13 +8,13 @@
 #include <string_view>
 
 class InputTextDecoder {
-public:
+  public:
     // Appends the loaded text of the next block of file bytes to `text`.
     void Feed(std::string_view bytes, std::string& text);
     // True once the end-of-text byte (0x1A or 0) has been met.
     bool Ended() const { return m_ended; }
 
-private:
+  private:
     bool m_ended = false;
     bool m_afterCR = false;
 };

@@ -15,7 +15,9 @@ std::string MsgFileNotExist(std::string_view path) {
     return WithPath("Sorry, Specified File '", path, "' is Not Exist!");
 }
 
-std::string MsgOpenFailed(std::string_view path) { return WithPath("Open File '", path, "' Failed!"); }
+std::string MsgOpenFailed(std::string_view path) {
+    return WithPath("Open File '", path, "' Failed!");
+}
 
 std::string MsgWriteFailed(std::string_view path) {
     return WithPath("Write File '", path, "' Failed!");

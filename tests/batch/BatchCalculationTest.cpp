@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include "BatchCalculation.h"
+#include "OutputFile.h"
+
+namespace {
+
+struct BatchCase {
+    std::string name;
+    std::string expressions;
+    std::string resultText;
+    std::string outputText;
+};
+
+class RunBatchTest : public ::testing::TestWithParam<BatchCase> {};
+
+TEST_P(RunBatchTest, ResultAndOutputText) {
+    const BatchResult batch = RunBatch(GetParam().expressions);
+    EXPECT_EQ(batch.resultText, GetParam().resultText);
+    EXPECT_EQ(batch.outputText, GetParam().outputText);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, RunBatchTest,
+    ::testing::Values(
+        BatchCase{"Sample",
+                  "((((1+2)+(3+4)+(5+6)+(7+8)+(9+10))*6+8)-2)/2.0\r\n\r\n1+1\r\n\r\n5*5+1.6",
+                  "168.00   \r\n2.00   \r\n26.60   \r\n",
+                  "((((1+2)+(3+4)+(5+6)+(7+8)+(9+10))*6+8)-2)/2.0 = 168.00\r\n\r\n"
+                  "1+1 = 2.00\r\n\r\n5*5+1.6 = 26.60\r\n\r\n"},
+        BatchCase{"EmptyLinesAndSqrt", "1+1\r\n\r\nsqrt(16)", "2.00   \r\n4.00   \r\n",
+                  "1+1 = 2.00\r\n\r\nSQRT(16) = 4.00\r\n\r\n"},
+        BatchCase{"OnlyLineBreaks", "\r\n\r\n\n\r", "", ""},
+        BatchCase{
+            "EveryKindOfLineBreak", "1\r\n2\n3\r4\n\r5",
+            "1.00   \r\n2.00   \r\n3.00   \r\n4.00   \r\n5.00   \r\n",
+            "1 = 1.00\r\n\r\n2 = 2.00\r\n\r\n3 = 3.00\r\n\r\n4 = 4.00\r\n\r\n5 = 5.00\r\n\r\n"},
+        BatchCase{"FailureShowsError", "8/0\r\n2", "Error   \r\n2.00   \r\n",
+                  "8/0 = Error\r\n\r\n2 = 2.00\r\n\r\n"},
+        BatchCase{"NothingToEvaluateGivesNoLine", "  \r\n// just a note\r\n\t//x\r\n3",
+                  "3.00   \r\n", "3 = 3.00\r\n\r\n"},
+        BatchCase{"RecordKeepsBlanksAndComment", "  x=1, x+1 // two ", "2.00   \r\n",
+                  "  X=1, X+1 // TWO  = 2.00\r\n\r\n"},
+        BatchCase{"NegativeAndSpecialValues", "0-1.5\r\nlog(0)\r\nsqrt(0-4)\r\n-log(0)",
+                  "-1.50   \r\n-inf   \r\nnan   \r\ninf   \r\n",
+                  "0-1.5 = -1.50\r\n\r\nLOG(0) = -inf\r\n\r\nSQRT(0-4) = nan\r\n\r\n-LOG(0) = "
+                  "inf\r\n\r\n"},
+        BatchCase{"TextEndsAtNul", std::string("1+1\r\n2\0+5\r\n9", 11), "2.00   \r\n2.00   \r\n",
+                  "1+1 = 2.00\r\n\r\n2 = 2.00\r\n\r\n"},
+        BatchCase{"UpperCasesOnlyAtoZ", "pow(2,3) // \xC3\xA9t\xC3\xA9", "8.00   \r\n",
+                  "POW(2,3) // \xC3\xA9T\xC3\xA9 = 8.00\r\n\r\n"}),
+    [](const auto& param) { return param.param.name; });
+
+TEST(RunBatch, CountsLinesAndFailures) {
+    const BatchResult batch = RunBatch("1\n\n2/0\n  \n()\n4");
+    EXPECT_EQ(batch.lineCount, 4u);
+    EXPECT_EQ(batch.failureCount, 2u);
+}
+
+TEST(UpperCaseText, SkipsDoubleByteCharacters) {
+    // In code page 936 a lead byte 0x81..0xFE is followed by a trail byte that
+    // may look like a lower-case letter.
+    auto isLead = [](unsigned char c) { return c >= 0x81 && c <= 0xFE; };
+    std::string text =
+        "ab\xB0"
+        "a"
+        "cd\xD6z";
+    UpperCaseText(text, isLead);
+    EXPECT_EQ(text,
+              "AB\xB0"
+              "a"
+              "CD\xD6z");
+    std::string plain = "abc\xB0z";
+    UpperCaseText(plain);
+    EXPECT_EQ(plain, "ABC\xB0Z");
+}
+
+TEST(LineCutter, LinesAcrossBlockBoundaries) {
+    const std::string text = "12+3\r\n\r\n45\n6\r7";
+    for (std::size_t block = 1; block <= text.size(); ++block) {
+        std::vector<std::string> lines;
+        LineCutter cutter;
+        auto onLine = [&lines](std::string_view line) { lines.emplace_back(line); };
+        for (std::size_t at = 0; at < text.size(); at += block)
+            cutter.Feed(std::string_view(text).substr(at, block), onLine);
+        cutter.Finish(onLine);
+        EXPECT_EQ(lines, (std::vector<std::string>{"12+3", "45", "6", "7"})) << block;
+    }
+}
+
+TEST(OutputFileBytes, TextModeLineEndsAndFinalLineEnd) {
+    EXPECT_EQ(OutputFileBytes(""), "\r\n");
+    EXPECT_EQ(OutputFileBytes(RunBatch("1+1\r\n\r\nsqrt(16)").outputText),
+              "1+1 = 2.00\r\r\n\r\r\nSQRT(16) = 4.00\r\r\n\r\r\n\r\n");
+}
+
+}  // namespace

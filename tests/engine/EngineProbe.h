@@ -1,0 +1,50 @@
+// Runs the engine's steps on a line and shows lists as text, for the tests.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "ExprEngine.h"
+
+struct EngineProbe {
+    CExprEngine engine;
+    VariableList variables;
+    std::unique_ptr<RawTokenList> raw = std::make_unique<RawTokenList>();
+    std::unique_ptr<TokenList> tokens = std::make_unique<TokenList>();
+    std::unique_ptr<TokenList> postfix = std::make_unique<TokenList>();
+
+    // Strips the comment and cuts the line; returns SplitLine's status.
+    std::int32_t Split(const std::string& line) {
+        std::string copy = line;
+        engine.ParseLine("", postfix.get(), &variables);  // points the engine at the list
+        engine.StripComment(copy.data());
+        return engine.SplitLine(copy.c_str(), *raw);
+    }
+    std::int32_t Tokenize(const std::string& line) {
+        const std::int32_t status = Split(line);
+        if (status == 1) engine.BuildTokens(*raw, *tokens);
+        return status;
+    }
+    std::int32_t Convert(const std::string& line) {
+        postfix->count = 0;
+        return engine.ParseLine(line, postfix.get(), &variables);
+    }
+
+    std::string RawText() const {
+        std::string text;
+        for (int i = 0; i < raw->count; ++i) text += (i ? "|" : "") + std::string(raw->text[i]);
+        return text;
+    }
+    // Postfix records separated by blanks; a sign shows as "neg" or "pos".
+    std::string PostfixText() const {
+        std::string text;
+        for (int i = 0; i < postfix->count; ++i) {
+            const ExprItem& item = postfix->items[i];
+            std::string name = item.name;
+            if (item.kind == KIND_FUNCTION && name == "-") name = "neg";
+            if (item.kind == KIND_FUNCTION && name == "+") name = "pos";
+            text += (i ? " " : "") + name;
+        }
+        return text;
+    }
+};

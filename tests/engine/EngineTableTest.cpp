@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "ExprEngine.h"
+
+TEST(OperatorTable, NewEngineHasThirtyOneRowsInOrder) {
+    CExprEngine engine;
+    ASSERT_EQ(engine.TableCount(), 31);
+    const ExprItem* table = engine.Table();
+    EXPECT_STREQ(table[0].name, "(");
+    EXPECT_EQ(table[0].kind, KIND_PAREN);
+    EXPECT_EQ(table[0].prec, 0);
+    EXPECT_STREQ(table[30].name, "ATAN2");
+    EXPECT_EQ(table[30].kind, KIND_OPERATOR);
+    EXPECT_EQ(table[30].prec, 10);
+    const char* names[] = {"(",     ")",    ",",    "=",    "+",    "-",     "*",     "/",
+                           "%",     "POW",  "SQRT", "EXP",  "EXP2", "EXP10", "LOG",   "LOG2",
+                           "LOG10", "SIN",  "COS",  "ATAN", "ABS",  "CEIL",  "FLOOR", "ROUND",
+                           "TANH",  "SINH", "COSH", "ACOS", "ASIN", "TAN",   "ATAN2"};
+    for (int row = 0; row < 31; ++row) {
+        EXPECT_STREQ(table[row].name, names[row]) << row;
+        EXPECT_EQ(table[row].value, 0.0);
+        EXPECT_EQ(table[row].ivalue, 0);
+    }
+    EXPECT_EQ(table[9].kind, KIND_OPERATOR);  // POW is a two-operand operator
+    EXPECT_EQ(table[10].kind, KIND_FUNCTION);
+    EXPECT_EQ(table[3].prec, 3);
+    EXPECT_EQ(table[8].prec, 6);
+}
+
+TEST(OperatorTable, OperatorCharactersAreExactlyTheNine) {
+    CExprEngine engine;
+    const std::string operators = "(),=+-*/%";
+    for (int c = 0; c < 256; ++c) {
+        const bool expected = c != 0 && operators.find(static_cast<char>(c)) != std::string::npos;
+        EXPECT_EQ(engine.IsOperatorChar(static_cast<char>(c)), expected ? 1 : 0) << c;
+    }
+}
+
+TEST(RoundToInt32, HalfAwayFromZero) {
+    struct Case {
+        double x;
+        std::int32_t expected;
+    };
+    const Case cases[] = {{2.5, 3},
+                          {-2.5, -3},
+                          {0.49, 0},
+                          {-0.5, -1},
+                          {2.4, 2},
+                          {0.0, 0},
+                          {-0.0, 0},
+                          {2147483647.0, 2147483647},
+                          {1e300, 0},
+                          {-1e300, 0},
+                          {4294967296.0 + 5, 5}};
+    for (const Case& c : cases) EXPECT_EQ(RoundToInt32(c.x), c.expected) << c.x;
+    EXPECT_EQ(RoundToInt32(std::numeric_limits<double>::quiet_NaN()), 0);
+    EXPECT_EQ(RoundToInt32(std::numeric_limits<double>::infinity()), 0);
+}
+
+TEST(ExprItem, CopiedVariableTokenKeepsItsRecord) {
+    VariableList variables;
+    ExprItem* record = variables.Insert(0, "X");
+    ExprItem token{};
+    token.kind = KIND_VARIABLE;
+    token.ref = record;
+    const ExprItem copy = token;
+    record->value = 7.0;
+    EXPECT_EQ(OperandValue(token), 7.0);
+    EXPECT_EQ(OperandValue(copy), 7.0);
+}

@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "ExprEngine.h"
+
+namespace {
+
+class VariableStore : public ::testing::Test {
+  protected:
+    // The engine works on the list through its lexer; a line of names builds it.
+    std::vector<std::string> NamesInOrder() const {
+        std::vector<std::string> names;
+        for (std::size_t i = 0; i < variables.Count(); ++i)
+            names.emplace_back(variables.At(i)->name);
+        return names;
+    }
+    ExprItem* Ask(const char* name) {
+        ExprItem* row = nullptr;
+        engine.Classify(name, row);
+        return row;
+    }
+    void SetUp() override {
+        // Point the engine at our list through a parse of nothing.
+        TokenList postfix;
+        postfix.count = 0;
+        engine.ParseLine("", &postfix, &variables);
+    }
+
+    CExprEngine engine;
+    VariableList variables;
+};
+
+TEST_F(VariableStore, SameNameGivesSameRecord) {
+    ExprItem* first = Ask("A");
+    ExprItem* second = Ask("A");
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(variables.Count(), 1u);
+}
+
+TEST_F(VariableStore, NewRecordReadsZero) {
+    ExprItem* record = Ask("NEW");
+    EXPECT_EQ(record->kind, KIND_VARIABLE);
+    EXPECT_EQ(record->value, 0.0);
+    EXPECT_EQ(record->ivalue, 0);
+    EXPECT_EQ(record->prec, 0);
+}
+
+TEST_F(VariableStore, KeptInByteOrder) {
+    Ask("B");
+    Ask("AB");
+    Ask("A");
+    Ask("\xC3Z");
+    Ask("Z9");
+    EXPECT_EQ(NamesInOrder(), (std::vector<std::string>{"A", "AB", "B", "Z9", "\xC3Z"}));
+}
+
+TEST_F(VariableStore, SetVariable) {
+    EXPECT_EQ(engine.SetVariable("MISSING", 1.0), 0);
+    EXPECT_EQ(variables.Count(), 0u);
+
+    ExprItem* x = Ask("X");
+    EXPECT_EQ(engine.SetVariable("X", -2.5), 1);
+    EXPECT_EQ(x->value, -2.5);
+    EXPECT_EQ(x->ivalue, -3);
+    EXPECT_EQ(x->prec, 1);
+    EXPECT_EQ(engine.SetVariable("X", 2.5), 1);
+    EXPECT_EQ(x->ivalue, 3);
+}
+
+TEST_F(VariableStore, GrowsBeyondItsFirstRoomAndKeepsOrder) {
+    std::vector<ExprItem*> records;
+    for (int i = 199; i >= 0; --i) records.push_back(Ask(("V" + std::to_string(i)).c_str()));
+    ASSERT_EQ(variables.Count(), 200u);
+    const std::vector<std::string> names = NamesInOrder();
+    EXPECT_TRUE(std::is_sorted(names.begin(), names.end()));
+    for (int i = 0; i < 200; ++i) {
+        ExprItem* again = Ask(("V" + std::to_string(199 - i)).c_str());
+        EXPECT_EQ(again, records[static_cast<std::size_t>(i)]) << i;
+        EXPECT_STREQ(again->name, ("V" + std::to_string(199 - i)).c_str());
+    }
+}
+
+TEST(NameLess, ByteWiseUnsigned) {
+    ExprItem a{};
+    ExprItem b{};
+    const std::pair<const char*, const char*> less[] = {
+        {"A", "B"}, {"A", "AB"}, {"Z", "\x80"}, {"9", "A"}};
+    for (const auto& [left, right] : less) {
+        std::strcpy(a.name, left);
+        std::strcpy(b.name, right);
+        EXPECT_TRUE(NameLess(a, b)) << left << " < " << right;
+        EXPECT_FALSE(NameLess(b, a)) << right << " < " << left;
+    }
+    std::strcpy(b.name, a.name);
+    EXPECT_FALSE(NameLess(a, b));
+}
+
+}  // namespace
