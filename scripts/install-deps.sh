@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that the build needs.
+#   scripts/install-deps.sh run   the Linux program: compiler, CMake, Ninja, Qt 6, fonts
+#   scripts/install-deps.sh all   also tests, sanitizers, fuzzing, benchmarks and the
+#                                 Windows cross build with wine
+set -euo pipefail
+
+run_packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
+              qt6-base-dev libgl-dev fonts-wqy-microhei)
+all_packages=("${run_packages[@]}" clang libclang-rt-14-dev llvm clang-format
+              xvfb xauth file binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
+              g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64 fonts-wine libmuparser-dev)
+
+case "${1:-all}" in
+    run) packages=("${run_packages[@]}") ;;
+    all) packages=("${all_packages[@]}") ;;
+    *) echo "usage: $0 [run|all]" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+if ((${#missing[@]} == 0)); then
+    exit 0
+fi
+
+as_root=()
+if [[ $(id -u) != 0 ]]; then
+    as_root=(sudo)
+fi
+echo "Installing: ${missing[*]}"
+"${as_root[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

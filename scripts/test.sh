@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the Linux build with warnings as
+# errors, the engine and window logic under ASan+UBSan, the fuzzers for a
+# bounded time, and the Windows program under wine64.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+FUZZ_SECONDS=${FUZZ_SECONDS:-30}
+
+step() { printf '\n=== %s\n' "$*"; }
+
+step "Installing packages"
+scripts/install-deps.sh all
+
+step "Format check"
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+step "Linux build and tests"
+cmake --preset dev
+cmake --build --preset dev
+QT_QPA_PLATFORM=offscreen ctest --preset dev -j2
+
+step "Engine and window logic under AddressSanitizer + UndefinedBehaviorSanitizer"
+cmake --preset asan
+cmake --build --preset asan
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset asan -j2
+
+step "Fuzzing (${FUZZ_SECONDS} s per target group)"
+cmake --preset fuzz
+cmake --build --preset fuzz
+scripts/run-fuzzers.sh build/fuzz/fuzz "$FUZZ_SECONDS"
+
+if [[ -x scripts/test-windows.sh ]]; then
+    step "Windows program (mingw-w64) under wine64"
+    scripts/test-windows.sh
+fi
+
+step "All tests passed"
