@@ -1,0 +1,188 @@
+// The "File" group: the two check boxes and the two browse buttons.
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "DialogTest.h"
+#include "Messages.h"
+#include "TempFolder.h"
+
+namespace {
+
+class FileOptionsTest : public DialogTest {
+  protected:
+    // Enabled state of every control of the window.
+    std::map<int, bool> EnabledStates() const {
+        std::map<int, bool> states;
+        for (int id = 0; id < 1100; ++id) {
+            if (window.HasControl(id)) states[id] = window.At(id).enabled;
+        }
+        return states;
+    }
+
+    TempFolder folder;
+};
+
+struct Side {
+    const char* name;
+    int checkBox;
+    int nameBox;
+    int browseButton;
+};
+
+const Side kSides[] = {
+    {"Input", IDC_INPUT_FROM, IDC_INPUT_FILE, IDC_BROWSE_INPUT},
+    {"Output", IDC_OUTPUT_TO, IDC_OUTPUT_FILE, IDC_BROWSE_OUTPUT},
+};
+
+class CheckBoxTest : public FileOptionsTest, public ::testing::WithParamInterface<Side> {};
+
+TEST_P(CheckBoxTest, TickingEnablesItsNameBoxAndBrowseButtonOnly) {
+    const Side& side = GetParam();
+    Open();
+    std::map<int, bool> expected = EnabledStates();
+    window.Click(side.checkBox);
+    expected[side.nameBox] = true;
+    expected[side.browseButton] = true;
+    EXPECT_EQ(EnabledStates(), expected);
+    EXPECT_TRUE(window.IsChecked(side.checkBox));
+    EXPECT_EQ(Text(IDC_RESULT), kSampleResults);  // nothing is evaluated
+    EXPECT_TRUE(window.Messages().empty());
+}
+
+TEST_P(CheckBoxTest, ClearingDisablesThemAndKeepsTheName) {
+    const Side& side = GetParam();
+    Open();
+    const std::map<int, bool> before = EnabledStates();
+    window.Click(side.checkBox);
+    window.Type(side.nameBox, "/some/name.txt");
+    window.Click(side.checkBox);
+    EXPECT_EQ(EnabledStates(), before);
+    EXPECT_FALSE(window.IsChecked(side.checkBox));
+    EXPECT_EQ(Text(side.nameBox), "/some/name.txt");
+
+    window.Click(side.checkBox);
+    EXPECT_EQ(Text(side.nameBox), "/some/name.txt");
+    EXPECT_TRUE(window.At(side.nameBox).enabled);
+}
+
+TEST_P(CheckBoxTest, AMissingControlIsLeftOut) {
+    const Side& side = GetParam();
+    window.RemoveControl(side.browseButton);
+    Open();
+    EXPECT_FALSE(window.At(side.nameBox).enabled);
+    window.Click(side.checkBox);
+    EXPECT_TRUE(window.At(side.nameBox).enabled);
+}
+
+INSTANTIATE_TEST_SUITE_P(FileOptions, CheckBoxTest, ::testing::ValuesIn(kSides), CaseName());
+
+void ExpectRequest(const FileDialogRequest& actual, const FileDialogRequest& expected) {
+    EXPECT_EQ(actual.kind, expected.kind);
+    EXPECT_EQ(actual.defaultExtension, expected.defaultExtension);
+    EXPECT_EQ(actual.initialName, expected.initialName);
+    EXPECT_EQ(actual.overwritePrompt, expected.overwritePrompt);
+    EXPECT_EQ(actual.typeDescription, expected.typeDescription);
+    EXPECT_EQ(actual.typePattern, expected.typePattern);
+    EXPECT_EQ(actual.initialFolder, expected.initialFolder);
+}
+
+TEST_F(FileOptionsTest, TheOpenDialogOffersTextFilesFromTheProgramsPath) {
+    window.SetProgramPath("/opt/quorvane/bin/quorvane");
+    OpenWith(true, false);
+    window.QueueFileAnswer(std::nullopt);
+    window.Click(IDC_BROWSE_INPUT);
+    ASSERT_EQ(window.FileRequests().size(), 1u);
+    ExpectRequest(window.FileRequests()[0],
+                  {FileDialogKind::Open, "*.txt", "", false, "txt\xE6\x96\x87\xE4\xBB\xB6", "*.txt",
+                   "/opt/quorvane/bin/quorvane"});
+}
+
+TEST_F(FileOptionsTest, TheSaveDialogOffersANameAndAsksBeforeReplacing) {
+    window.SetProgramPath("/usr/local/bin/quorvane");
+    OpenWith(false, true);
+    window.QueueFileAnswer(std::nullopt);
+    window.Click(IDC_BROWSE_OUTPUT);
+    ASSERT_EQ(window.FileRequests().size(), 1u);
+    ExpectRequest(window.FileRequests()[0],
+                  {FileDialogKind::Save, "", "*.txt", true, "txt\xE6\x96\x87\xE4\xBB\xB6", "*.txt",
+                   "/usr/local/bin/quorvane"});
+}
+
+TEST_F(FileOptionsTest, APickedInputFileIsEvaluatedAtOnce) {
+    const std::string path = folder.Write("in.txt", "1+1\n7*6\n");
+    OpenWith(true, false);
+    window.Type(IDC_EXPRESSION, "typed");
+    window.QueueFileAnswer(path);
+    window.Click(IDC_BROWSE_INPUT);
+    EXPECT_EQ(Text(IDC_INPUT_FILE), path);
+    EXPECT_EQ(dialog.m_strInputFile, path);
+    EXPECT_EQ(Text(IDC_EXPRESSION), "1+1\r\n7*6\r\n");
+    EXPECT_EQ(Text(IDC_RESULT), "2.00   \r\n42.00   \r\n");
+    EXPECT_TRUE(window.Messages().empty());
+    EXPECT_TRUE(window.EditorStarts().empty());
+}
+
+TEST_F(FileOptionsTest, APickedInputFileIsWrittenOutWhenOutputIsOn) {
+    const std::string in = folder.Write("in.txt", "7*6\n");
+    const std::string out = folder.Path("out.txt");
+    OpenWith(true, true);
+    window.Type(IDC_OUTPUT_FILE, out);
+    window.QueueFileAnswer(in);
+    window.Click(IDC_BROWSE_INPUT);
+    EXPECT_EQ(Text(IDC_RESULT), "42.00   \r\n");
+    EXPECT_EQ(TempFolder::Read(out), "7*6 = 42.00\r\r\n\r\r\n\r\n");
+    EXPECT_EQ(window.EditorStarts(), std::vector<std::string>{out});
+}
+
+TEST_F(FileOptionsTest, APickedMissingInputFileIsReported) {
+    const std::string path = folder.Path("typed-in-the-dialog.txt");
+    OpenWith(true, false);
+    window.QueueFileAnswer(path);
+    window.Click(IDC_BROWSE_INPUT);
+    EXPECT_EQ(Text(IDC_INPUT_FILE), path);
+    EXPECT_EQ(window.Messages(), std::vector<std::string>{MsgFileNotExist(path)});
+    EXPECT_EQ(Text(IDC_RESULT), kSampleResults);
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+TEST_F(FileOptionsTest, APickedOutputFileIsOnlyNamed) {
+    const std::string path = folder.Path("out.txt");
+    OpenWith(false, true);
+    window.Type(IDC_RESULT, "typed result");
+    window.QueueFileAnswer(path);
+    window.Click(IDC_BROWSE_OUTPUT);
+    EXPECT_EQ(Text(IDC_OUTPUT_FILE), path);
+    EXPECT_EQ(dialog.m_strOutputFile, path);
+    EXPECT_EQ(Text(IDC_RESULT), "typed result");
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_TRUE(window.EditorStarts().empty());
+    EXPECT_TRUE(window.Messages().empty());
+}
+
+class CancelTest : public FileOptionsTest, public ::testing::WithParamInterface<Side> {};
+
+TEST_P(CancelTest, ACancelledDialogChangesNothing) {
+    const Side& side = GetParam();
+    const std::string in = folder.Write("in.txt", "1+1\n");
+    OpenWith(true, true);
+    window.Type(IDC_EXPRESSION, "typed");
+    window.Type(IDC_RESULT, "typed result");
+    window.Type(IDC_INPUT_FILE, in);
+    window.Type(IDC_OUTPUT_FILE, "typed output");
+    window.QueueFileAnswer(std::nullopt);
+    window.Click(side.browseButton);
+
+    EXPECT_EQ(window.FileRequests().size(), 1u);
+    EXPECT_EQ(Text(IDC_EXPRESSION), "typed");
+    EXPECT_EQ(Text(IDC_RESULT), "typed result");
+    EXPECT_EQ(Text(IDC_INPUT_FILE), in);
+    EXPECT_EQ(Text(IDC_OUTPUT_FILE), "typed output");
+    EXPECT_TRUE(window.Messages().empty());
+    EXPECT_TRUE(window.EditorStarts().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(FileOptions, CancelTest, ::testing::ValuesIn(kSides), CaseName());
+
+}  // namespace
