@@ -2,7 +2,7 @@
 # End-to-end checks of quorvane-cli: standard input, files, -o bytes,
 # messages and exit codes. QUORVANE_CLI names the program.
 set -u
-cli=${QUORVANE_CLI:?QUORVANE_CLI must name quorvane-cli}
+cli=$(realpath "${QUORVANE_CLI:?QUORVANE_CLI must name quorvane-cli}")
 work=$(mktemp -d)
 trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
 failures=0
