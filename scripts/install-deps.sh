@@ -9,7 +9,7 @@ run_packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
               qt6-base-dev libgl-dev fonts-wqy-microhei)
 all_packages=("${run_packages[@]}" clang libclang-rt-14-dev llvm clang-format
               xvfb xauth file binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
-              g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64 fonts-wine libmuparser-dev)
+              g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64 fonts-wine libmuparser-dev time)
 
 case "${1:-all}" in
     run) packages=("${run_packages[@]}") ;;
