@@ -24,21 +24,33 @@ class FileOptionsTest : public DialogTest {
     TempFolder folder;
 };
 
+constexpr const char* kProgramPath = "/opt/quorvane/bin/quorvane";
+constexpr const char* kTextFiles = "txt\xE6\x96\x87\xE4\xBB\xB6";  // "txt" and the word for file
+
 struct Side {
     const char* name;
     int checkBox;
     int nameBox;
     int browseButton;
+    FileDialogRequest request;  // what its browse button asks for
 };
 
 const Side kSides[] = {
-    {"Input", IDC_INPUT_FROM, IDC_INPUT_FILE, IDC_BROWSE_INPUT},
-    {"Output", IDC_OUTPUT_TO, IDC_OUTPUT_FILE, IDC_BROWSE_OUTPUT},
+    {"Input",
+     IDC_INPUT_FROM,
+     IDC_INPUT_FILE,
+     IDC_BROWSE_INPUT,
+     {FileDialogKind::Open, "*.txt", "", false, kTextFiles, "*.txt", kProgramPath}},
+    {"Output",
+     IDC_OUTPUT_TO,
+     IDC_OUTPUT_FILE,
+     IDC_BROWSE_OUTPUT,
+     {FileDialogKind::Save, "", "*.txt", true, kTextFiles, "*.txt", kProgramPath}},
 };
 
-class CheckBoxTest : public FileOptionsTest, public ::testing::WithParamInterface<Side> {};
+class SideTest : public FileOptionsTest, public ::testing::WithParamInterface<Side> {};
 
-TEST_P(CheckBoxTest, TickingEnablesItsNameBoxAndBrowseButtonOnly) {
+TEST_P(SideTest, TickingEnablesItsNameBoxAndBrowseButtonOnly) {
     const Side& side = GetParam();
     Open();
     std::map<int, bool> expected = EnabledStates();
@@ -51,7 +63,7 @@ TEST_P(CheckBoxTest, TickingEnablesItsNameBoxAndBrowseButtonOnly) {
     EXPECT_TRUE(window.Messages().empty());
 }
 
-TEST_P(CheckBoxTest, ClearingDisablesThemAndKeepsTheName) {
+TEST_P(SideTest, ClearingDisablesThemAndKeepsTheName) {
     const Side& side = GetParam();
     Open();
     const std::map<int, bool> before = EnabledStates();
@@ -67,7 +79,7 @@ TEST_P(CheckBoxTest, ClearingDisablesThemAndKeepsTheName) {
     EXPECT_TRUE(window.At(side.nameBox).enabled);
 }
 
-TEST_P(CheckBoxTest, AMissingControlIsLeftOut) {
+TEST_P(SideTest, AMissingControlIsLeftOut) {
     const Side& side = GetParam();
     window.RemoveControl(side.browseButton);
     Open();
@@ -76,38 +88,22 @@ TEST_P(CheckBoxTest, AMissingControlIsLeftOut) {
     EXPECT_TRUE(window.At(side.nameBox).enabled);
 }
 
-INSTANTIATE_TEST_SUITE_P(FileOptions, CheckBoxTest, ::testing::ValuesIn(kSides), CaseName());
-
-void ExpectRequest(const FileDialogRequest& actual, const FileDialogRequest& expected) {
-    EXPECT_EQ(actual.kind, expected.kind);
-    EXPECT_EQ(actual.defaultExtension, expected.defaultExtension);
-    EXPECT_EQ(actual.initialName, expected.initialName);
-    EXPECT_EQ(actual.overwritePrompt, expected.overwritePrompt);
-    EXPECT_EQ(actual.typeDescription, expected.typeDescription);
-    EXPECT_EQ(actual.typePattern, expected.typePattern);
-    EXPECT_EQ(actual.initialFolder, expected.initialFolder);
-}
-
-TEST_F(FileOptionsTest, TheOpenDialogOffersTextFilesFromTheProgramsPath) {
-    window.SetProgramPath("/opt/quorvane/bin/quorvane");
-    OpenWith(true, false);
+TEST_P(SideTest, TheFileDialogStartsInTheProgramsPathWithTextFiles) {
+    const Side& side = GetParam();
+    window.SetProgramPath(kProgramPath);
+    Open();
+    window.Click(side.checkBox);
     window.QueueFileAnswer(std::nullopt);
-    window.Click(IDC_BROWSE_INPUT);
+    window.Click(side.browseButton);
     ASSERT_EQ(window.FileRequests().size(), 1u);
-    ExpectRequest(window.FileRequests()[0],
-                  {FileDialogKind::Open, "*.txt", "", false, "txt\xE6\x96\x87\xE4\xBB\xB6", "*.txt",
-                   "/opt/quorvane/bin/quorvane"});
-}
-
-TEST_F(FileOptionsTest, TheSaveDialogOffersANameAndAsksBeforeReplacing) {
-    window.SetProgramPath("/usr/local/bin/quorvane");
-    OpenWith(false, true);
-    window.QueueFileAnswer(std::nullopt);
-    window.Click(IDC_BROWSE_OUTPUT);
-    ASSERT_EQ(window.FileRequests().size(), 1u);
-    ExpectRequest(window.FileRequests()[0],
-                  {FileDialogKind::Save, "", "*.txt", true, "txt\xE6\x96\x87\xE4\xBB\xB6", "*.txt",
-                   "/usr/local/bin/quorvane"});
+    const FileDialogRequest& actual = window.FileRequests()[0];
+    EXPECT_EQ(actual.kind, side.request.kind);
+    EXPECT_EQ(actual.defaultExtension, side.request.defaultExtension);
+    EXPECT_EQ(actual.initialName, side.request.initialName);
+    EXPECT_EQ(actual.overwritePrompt, side.request.overwritePrompt);
+    EXPECT_EQ(actual.typeDescription, side.request.typeDescription);
+    EXPECT_EQ(actual.typePattern, side.request.typePattern);
+    EXPECT_EQ(actual.initialFolder, side.request.initialFolder);
 }
 
 TEST_F(FileOptionsTest, APickedInputFileIsEvaluatedAtOnce) {
@@ -161,9 +157,7 @@ TEST_F(FileOptionsTest, APickedOutputFileIsOnlyNamed) {
     EXPECT_TRUE(window.Messages().empty());
 }
 
-class CancelTest : public FileOptionsTest, public ::testing::WithParamInterface<Side> {};
-
-TEST_P(CancelTest, ACancelledDialogChangesNothing) {
+TEST_P(SideTest, ACancelledDialogChangesNothing) {
     const Side& side = GetParam();
     const std::string in = folder.Write("in.txt", "1+1\n");
     OpenWith(true, true);
@@ -183,6 +177,6 @@ TEST_P(CancelTest, ACancelledDialogChangesNothing) {
     EXPECT_TRUE(window.EditorStarts().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(FileOptions, CancelTest, ::testing::ValuesIn(kSides), CaseName());
+INSTANTIATE_TEST_SUITE_P(FileOptions, SideTest, ::testing::ValuesIn(kSides), CaseName());
 
 }  // namespace

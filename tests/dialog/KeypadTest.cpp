@@ -150,30 +150,36 @@ TEST_F(KeypadTest, EqualsShowsTheMessagesOfCalcAndStillFocusesTheBox) {
     EXPECT_EQ(Text(IDC_RESULT), kSampleResults);
 }
 
-TEST_F(KeypadTest, EqualsClampsTheCaretToAShorterTextReadFromTheInputFile) {
+// "=" with the expressions read from an input file: the box shows the file's
+// text and the caret goes back to where it was, or to the end of a shorter text.
+struct ReloadCase {
+    const char* name;
+    std::string fileBytes;
+    std::size_t caret;  // in "1+1\r\n2+2"
+    std::string loaded;
+    std::size_t caretAfter;
+    std::string results;
+};
+
+const ReloadCase kReloadCases[] = {
+    {"ShorterTextClampsTheCaret", "5", 8, "5", 1, "5.00   \r\n"},
+    {"LongerTextKeepsTheCaret", "10*10\n", 2, "10*10\r\n", 2, "100.00   \r\n"},
+};
+
+class EqualsReloadTest : public KeypadTest, public ::testing::WithParamInterface<ReloadCase> {};
+
+TEST_P(EqualsReloadTest, PutsTheCaretBackIntoTheFilesText) {
+    const ReloadCase& reload = GetParam();
     TempFolder folder;
-    const std::string path = folder.Write("in.txt", "5");
-    Open();
+    Prepare("1+1\r\n2+2", reload.caret, reload.caret);
     window.Click(IDC_INPUT_FROM);
-    window.Type(IDC_INPUT_FILE, path);
-    window.Type(IDC_EXPRESSION, "1+1\r\n2+2");
+    window.Type(IDC_INPUT_FILE, folder.Write("in.txt", reload.fileBytes));
     Press(IDC_KEY_EQUALS);
-    ExpectBox("5", 1);
-    EXPECT_EQ(Text(IDC_RESULT), "5.00   \r\n");
+    ExpectBox(reload.loaded, reload.caretAfter);
+    EXPECT_EQ(Text(IDC_RESULT), reload.results);
 }
 
-TEST_F(KeypadTest, EqualsKeepsTheCaretInALongerTextReadFromTheInputFile) {
-    TempFolder folder;
-    const std::string path = folder.Write("in.txt", "10*10\n");
-    Open();
-    window.Click(IDC_INPUT_FROM);
-    window.Type(IDC_INPUT_FILE, path);
-    window.Type(IDC_EXPRESSION, "1+1");
-    window.PlaceCaret(IDC_EXPRESSION, 2);
-    Press(IDC_KEY_EQUALS);
-    ExpectBox("10*10\r\n", 2);
-    EXPECT_EQ(Text(IDC_RESULT), "100.00   \r\n");
-}
+INSTANTIATE_TEST_SUITE_P(Keypad, EqualsReloadTest, ::testing::ValuesIn(kReloadCases), CaseName());
 
 TEST_F(KeypadTest, AFunctionTemplateIsFilledInAtItsCaret) {
     Prepare("", 0, 0);

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 #include "DialogWindow.h"
@@ -54,8 +53,9 @@ protected:
 private:
     // Enables or disables a file name box and its browse button, each that exists.
     void EnableFileSide(bool enabled, int nameBox, int browseButton);
-    // Runs a file dialog that starts in the program's own path.
-    std::optional<std::string> BrowseFile(FileDialogKind kind);
+    // Runs a file dialog that starts in the program's own path; a chosen path
+    // goes into the member `fileName` and its box. False when cancelled.
+    bool BrowseFile(FileDialogKind kind, std::string& fileName);
     // With both file options on: whether the output file is the input file.
     bool OutputIsInput() const;
 

@@ -29,7 +29,7 @@ void CQuorvaneDlg::OnOutputTo() {
     UpdateData(false);
 }
 
-std::optional<std::string> CQuorvaneDlg::BrowseFile(FileDialogKind kind) {
+bool CQuorvaneDlg::BrowseFile(FileDialogKind kind, std::string& fileName) {
     const bool open = kind == FileDialogKind::Open;
     FileDialogRequest request{
         .kind = kind,
@@ -43,22 +43,16 @@ std::optional<std::string> CQuorvaneDlg::BrowseFile(FileDialogKind kind) {
         .typePattern = std::string(kTextFilePattern),
         .initialFolder = m_window.ProgramPath(),
     };
-    return m_window.ChooseFile(request);
+    std::optional<std::string> chosen = m_window.ChooseFile(request);
+    if (!chosen) return false;
+    UpdateData(true);
+    fileName = std::move(*chosen);
+    UpdateData(false);
+    return true;
 }
 
 void CQuorvaneDlg::OnBrowseInput() {
-    std::optional<std::string> path = BrowseFile(FileDialogKind::Open);
-    if (!path) return;
-    UpdateData(true);
-    m_strInputFile = std::move(*path);
-    UpdateData(false);
-    OnOK();  // evaluate the chosen file at once
+    if (BrowseFile(FileDialogKind::Open, m_strInputFile)) OnOK();  // evaluate the file at once
 }
 
-void CQuorvaneDlg::OnBrowseOutput() {
-    std::optional<std::string> path = BrowseFile(FileDialogKind::Save);
-    if (!path) return;
-    UpdateData(true);
-    m_strOutputFile = std::move(*path);
-    UpdateData(false);
-}
+void CQuorvaneDlg::OnBrowseOutput() { BrowseFile(FileDialogKind::Save, m_strOutputFile); }
