@@ -1,14 +1,22 @@
 #include "SameFile.h"
 
 #include <filesystem>
+#include <exception>
 #include <system_error>
 
 #include "FileIo.h"
 
 namespace {
 
+// Where narrow names are converted to wide ones (Windows), a name that does
+// not convert throws; it then has no normal spelling and only identity counts.
 std::filesystem::path NormalPath(const std::string& name, std::error_code& error) {
-    return std::filesystem::absolute(std::filesystem::path(name), error).lexically_normal();
+    try {
+        return std::filesystem::absolute(std::filesystem::path(name), error).lexically_normal();
+    } catch (const std::exception&) {
+        error = std::make_error_code(std::errc::illegal_byte_sequence);
+        return {};
+    }
 }
 
 }  // namespace
