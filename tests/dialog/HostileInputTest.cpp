@@ -1,0 +1,158 @@
+// The dialog under hostile input: huge and deep lines, millions of lines,
+// binary garbage, limits, odd file names; every fault leaves the input file
+// as it was.
+#include <algorithm>
+#include <random>
+#include <string>
+
+#include "DialogTest.h"
+#include "Messages.h"
+#include "TempFolder.h"
+
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+#else
+constexpr bool kSanitized = false;
+#endif
+
+std::string Repeat(std::string_view text, std::size_t count) {
+    std::string repeated;
+    repeated.reserve(text.size() * count);
+    for (std::size_t i = 0; i < count; ++i) repeated += text;
+    return repeated;
+}
+
+class HostileInputTest : public DialogTest {
+  protected:
+    // Evaluates the file's bytes through "&Input From"; the file must stay as it was.
+    std::string CalcFile(const std::string& bytes) {
+        const std::string path = folder.Write("in.txt", bytes);
+        OpenWith(true, false);
+        window.Type(IDC_INPUT_FILE, path);
+        window.Click(IDOK);
+        EXPECT_TRUE(TempFolder::Read(path) == bytes) << "the input file changed";
+        return Text(IDC_RESULT);
+    }
+
+    TempFolder folder;
+};
+
+struct HostileCase {
+    const char* name;
+    std::string bytes;
+    std::string results;
+};
+
+const HostileCase kHostileCases[] = {
+    {"DeepOpening", std::string(1000000, '('), "Error   \r\n"},
+    {"HugeLineThenShortOne", Repeat("1+", 5000000) + "\n2", "Error   \r\n2.00   \r\n"},
+    {"HugeComment", "1//" + std::string(5000000, 'x'), "1.00   \r\n"},
+    {"CtrlZNulAndFF", std::string("1\xff" "2\r\n3\x1a\n4", 9), "0.00   \r\n3.00   \r\n"},
+    {"NulEndsTheText", std::string("5\0\n6", 4), "5.00   \r\n"},
+    {"MixedLineEnds", "1\r2\n3\r\n4\n\r5\r\r\n\n6", "1.00   \r\n2.00   \r\n3.00   \r\n4.00   \r\n5.00   \r\n6.00   \r\n"},
+    {"NamesAtAndBeyondTheLimit",
+     std::string(63, 'a') + "\n" + std::string(64, 'a') + "\n" + std::string(10000, 'a'),
+     "0.00   \r\nError   \r\nError   \r\n"},
+    {"NumbersBeyondTheLimit", std::string(64, '9') + "\n" + std::string(10000, '9'), "Error   \r\nError   \r\n"},
+    {"TokensAtAndBeyondTheLimit", Repeat("1+", 255) + "1,\n" + Repeat("1+", 256) + "1", "256.00   \r\nError   \r\n"},
+};
+
+class HostileFileTest : public HostileInputTest, public ::testing::WithParamInterface<HostileCase> {};
+
+TEST_P(HostileFileTest, EachLineGivesItsValueOrError) {
+    EXPECT_EQ(CalcFile(GetParam().bytes), GetParam().results);
+    EXPECT_TRUE(window.Messages().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Calc, HostileFileTest, ::testing::ValuesIn(kHostileCases), CaseName());
+
+TEST_F(HostileInputTest, AHundredMegabyteLineTypedIntoTheBox) {
+    Open();
+    window.Type(IDC_EXPRESSION, Repeat("1+", 50000000));
+    window.Click(IDOK);
+    EXPECT_EQ(Text(IDC_RESULT), "Error   \r\n");
+}
+
+TEST_F(HostileInputTest, MillionsOfShortLines) {
+    const std::size_t lines = kSanitized ? 1000000 : 10000000;
+    const std::string results = CalcFile(Repeat("1+1\n", lines));
+    EXPECT_EQ(results.size(), lines * 9);
+    EXPECT_EQ(results.substr(results.size() - 9), "2.00   \r\n");
+    EXPECT_EQ(dialog.m_strExpression.size(), lines * 5);
+}
+
+TEST_F(HostileInputTest, BinaryGarbageGivesOneResultPerLine) {
+    std::mt19937 random(20261207);
+    std::string bytes(1 << 20, '\0');
+    std::generate(bytes.begin(), bytes.end(), [&random] { return static_cast<char>(random() % 255 + 1); });
+    const std::string results = CalcFile(bytes);
+    // Every result line is a value or Error, each ending in three blanks and CR LF.
+    std::size_t start = 0;
+    std::size_t count = 0;
+    while (start < results.size()) {
+        const std::size_t end = results.find("   \r\n", start);
+        ASSERT_NE(end, std::string::npos);
+        const std::string value = results.substr(start, end - start);
+        EXPECT_TRUE(value == "Error" || value.find_first_not_of("-0123456789.infa") == std::string::npos) << value;
+        start = end + 5;
+        ++count;
+    }
+    EXPECT_GT(count, 0u);
+}
+
+// A file name is only a name: nothing in it is run, and the editor gets it whole.
+TEST_F(HostileInputTest, OddFileNamesAreUsedAsTheyAre) {
+    const char* const names[] = {"with blanks.txt", "quote'\"s.txt", "semi;colon.txt", "$(touch ran).txt",
+                                 "`touch ran`.txt", "\xC3\xA9t\xC3\xA9 \xE6\x96\x87\xE4\xBB\xB6.txt"};
+    for (const char* name : names) {
+        ScriptedWindow oddWindow;
+        CQuorvaneDlg oddDialog(oddWindow);
+        const std::string input = folder.Write(std::string("in ") + name, "6*7\n");
+        const std::string output = folder.Path(std::string("out ") + name);
+        oddWindow.Open(oddDialog);
+        oddWindow.Click(IDC_INPUT_FROM);
+        oddWindow.Click(IDC_OUTPUT_TO);
+        oddWindow.Type(IDC_INPUT_FILE, input);
+        oddWindow.Type(IDC_OUTPUT_FILE, output);
+        oddWindow.Click(IDOK);
+        EXPECT_TRUE(oddWindow.Messages().empty()) << name;
+        EXPECT_EQ(oddWindow.ControlText(IDC_RESULT), "42.00   \r\n") << name;
+        EXPECT_EQ(TempFolder::Read(output), "6*7 = 42.00\r\r\n\r\r\n\r\n") << name;
+        EXPECT_EQ(oddWindow.EditorStarts(), std::vector<std::string>{output}) << name;
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder.Path("ran")));
+    EXPECT_FALSE(std::filesystem::exists("ran"));
+}
+
+// After every fault of the output side, the input file is byte for byte as before.
+TEST_F(HostileInputTest, OutputFaultsLeaveTheInputFileAlone) {
+    const std::string bytes = "1+1\r\n\xff\x80 2*3\n";
+    const std::string input = folder.Write("in.txt", bytes);
+    std::filesystem::create_directory(folder.Path("folder"));
+    const std::string outputs[] = {folder.Path("missing/out.txt"), folder.Path("folder"), "/dev/full", input,
+                                   folder.Path(".") + "/in.txt", ""};
+    for (const std::string& output : outputs) {
+        ScriptedWindow faultWindow;
+        CQuorvaneDlg faultDialog(faultWindow);
+        faultWindow.Open(faultDialog);
+        faultWindow.Click(IDC_INPUT_FROM);
+        faultWindow.Click(IDC_OUTPUT_TO);
+        faultWindow.Type(IDC_INPUT_FILE, input);
+        faultWindow.Type(IDC_OUTPUT_FILE, output);
+        faultWindow.Click(IDOK);
+        EXPECT_EQ(faultWindow.Messages().size(), 1u) << output;
+        EXPECT_TRUE(faultWindow.EditorStarts().empty()) << output;
+        EXPECT_EQ(faultWindow.Focus(), IDC_OUTPUT_FILE) << output;
+        EXPECT_EQ(TempFolder::Read(input), bytes) << output;
+    }
+}
+
+}  // namespace
