@@ -2,12 +2,7 @@
 # End-to-end checks of quorvane-cli: standard input, files, -o bytes,
 # messages and exit codes. QUORVANE_CLI names the program.
 set -u
-cli=$(realpath "${QUORVANE_CLI:?QUORVANE_CLI must name quorvane-cli}")
-work=$(mktemp -d)
-trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
-failures=0
-
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+source "$(dirname "$0")/common.sh"
 
 # expect NAME INPUT_BYTES EXPECTED_STDOUT EXPECTED_STATUS  (input through standard input)
 expect() {
@@ -92,8 +87,4 @@ printf '2*3' >"$odd"
 [[ ! -e ran ]] || fail "a path was run by a shell"
 cd - >/dev/null || exit 1
 
-if ((failures)); then
-    echo "$failures check(s) failed"
-    exit 1
-fi
-echo "all quorvane-cli checks passed"
+finish "quorvane-cli"

@@ -3,12 +3,7 @@
 # binary garbage, names and numbers at and beyond the limits. Each line gives
 # its value or Error; the tool never crashes. QUORVANE_CLI names the program.
 set -u
-cli=$(realpath "${QUORVANE_CLI:?QUORVANE_CLI must name quorvane-cli}")
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+source "$(dirname "$0")/common.sh"
 
 # run NAME EXPECTED_STDOUT EXPECTED_STATUS < input
 run() {
@@ -66,8 +61,4 @@ rc=$?
     fail "10,000,000 lines: values"
 [[ $(stat -c %s "$work/ten-million.out") == $((10000000 * 16 + 2)) ]] || fail "10,000,000 lines: output size"
 
-if ((failures)); then
-    echo "$failures check(s) failed"
-    exit 1
-fi
-echo "all hostile-input checks passed"
+finish "hostile-input"

@@ -30,6 +30,17 @@ std::string Repeat(std::string_view text, std::size_t count) {
     return repeated;
 }
 
+// Evaluates, on a window of its own, with both file options on.
+void CalcFromTo(ScriptedWindow& window, const std::string& input, const std::string& output) {
+    CQuorvaneDlg dialog(window);
+    window.Open(dialog);
+    window.Click(IDC_INPUT_FROM);
+    window.Click(IDC_OUTPUT_TO);
+    window.Type(IDC_INPUT_FILE, input);
+    window.Type(IDC_OUTPUT_FILE, output);
+    window.Click(IDOK);
+}
+
 class HostileInputTest : public DialogTest {
   protected:
     // Evaluates the file's bytes through "&Input From"; the file must stay as it was.
@@ -113,16 +124,10 @@ TEST_F(HostileInputTest, OddFileNamesAreUsedAsTheyAre) {
     const char* const names[] = {"with blanks.txt", "quote'\"s.txt", "semi;colon.txt", "$(touch ran).txt",
                                  "`touch ran`.txt", "\xC3\xA9t\xC3\xA9 \xE6\x96\x87\xE4\xBB\xB6.txt"};
     for (const char* name : names) {
-        ScriptedWindow oddWindow;
-        CQuorvaneDlg oddDialog(oddWindow);
         const std::string input = folder.Write(std::string("in ") + name, "6*7\n");
         const std::string output = folder.Path(std::string("out ") + name);
-        oddWindow.Open(oddDialog);
-        oddWindow.Click(IDC_INPUT_FROM);
-        oddWindow.Click(IDC_OUTPUT_TO);
-        oddWindow.Type(IDC_INPUT_FILE, input);
-        oddWindow.Type(IDC_OUTPUT_FILE, output);
-        oddWindow.Click(IDOK);
+        ScriptedWindow oddWindow;
+        CalcFromTo(oddWindow, input, output);
         EXPECT_TRUE(oddWindow.Messages().empty()) << name;
         EXPECT_EQ(oddWindow.ControlText(IDC_RESULT), "42.00   \r\n") << name;
         EXPECT_EQ(TempFolder::Read(output), "6*7 = 42.00\r\r\n\r\r\n\r\n") << name;
@@ -141,13 +146,7 @@ TEST_F(HostileInputTest, OutputFaultsLeaveTheInputFileAlone) {
                                    folder.Path(".") + "/in.txt", ""};
     for (const std::string& output : outputs) {
         ScriptedWindow faultWindow;
-        CQuorvaneDlg faultDialog(faultWindow);
-        faultWindow.Open(faultDialog);
-        faultWindow.Click(IDC_INPUT_FROM);
-        faultWindow.Click(IDC_OUTPUT_TO);
-        faultWindow.Type(IDC_INPUT_FILE, input);
-        faultWindow.Type(IDC_OUTPUT_FILE, output);
-        faultWindow.Click(IDOK);
+        CalcFromTo(faultWindow, input, output);
         EXPECT_EQ(faultWindow.Messages().size(), 1u) << output;
         EXPECT_TRUE(faultWindow.EditorStarts().empty()) << output;
         EXPECT_EQ(faultWindow.Focus(), IDC_OUTPUT_FILE) << output;
