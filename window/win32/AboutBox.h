@@ -1,0 +1,7 @@
+// The about box, dialog template 100: it shows and closes, nothing more.
+#pragma once
+
+#include <windows.h>
+
+// Runs the about box modally, owned by `owner`.
+void RunAboutBox(HINSTANCE instance, HWND owner);

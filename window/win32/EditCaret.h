@@ -1,0 +1,31 @@
+// The caret of an edit control as an index into its whole text (CR LF counts
+// two). The caret exists only while the edit has the focus, so the tracker
+// notes it at the moment the edit loses the focus (to a pressed button, say)
+// and answers from that note afterwards.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+
+class EditCaretTracker {
+  public:
+    // Starts watching the edit control; the watch ends when it is destroyed.
+    explicit EditCaretTracker(HWND edit);
+    EditCaretTracker(const EditCaretTracker&) = delete;
+    EditCaretTracker& operator=(const EditCaretTracker&) = delete;
+
+    // The caret index: now if the edit has the focus, else where the caret
+    // was when the edit last lost it.
+    std::size_t CaretIndex() const;
+
+  private:
+    static LRESULT CALLBACK SubclassProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
+    void NoteCaret();
+
+    HWND m_edit;
+    WNDPROC m_originalProc;
+    DWORD m_notedStart = 0;
+    DWORD m_notedEnd = 0;
+    std::size_t m_notedCaret = 0;
+};

@@ -1,0 +1,13 @@
+// The common open and save dialogs.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "DialogWindow.h"
+
+// Runs the file dialog of the request, owned by `owner`; the chosen full path,
+// or nothing when the user cancels.
+std::optional<std::string> RunFileDialog(HWND owner, const FileDialogRequest& request);

@@ -1,0 +1,7 @@
+// The picture of a minimised dialog: its icon in the middle of the client area.
+#pragma once
+
+#include <windows.h>
+
+// Paints in answer to WM_PAINT of a minimised window.
+void PaintMinimisedIcon(HWND window, HICON icon);

@@ -1,0 +1,32 @@
+#include "Utf8Text.h"
+
+#include <windows.h>
+
+std::wstring WideFromUtf8(std::string_view text) {
+    if (text.empty()) return {};
+    const int size = static_cast<int>(text.size());
+    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), length);
+    return wide;
+}
+
+namespace {
+
+std::string NarrowFromWide(std::wstring_view text, unsigned codePage) {
+    if (text.empty()) return {};
+    const int size = static_cast<int>(text.size());
+    const int length =
+        WideCharToMultiByte(codePage, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(codePage, 0, text.data(), size, narrow.data(), length, nullptr, nullptr);
+    return narrow;
+}
+
+}  // namespace
+
+std::string Utf8FromWide(std::wstring_view text) { return NarrowFromWide(text, CP_UTF8); }
+
+std::string CodePageFromUtf8(std::string_view text, unsigned codePage) {
+    return NarrowFromWide(WideFromUtf8(text), codePage);
+}

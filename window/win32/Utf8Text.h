@@ -1,0 +1,11 @@
+// Conversion of the program's own UTF-8 texts (resource tables, fixed texts)
+// to and from the UTF-16 of the wide window functions, and to the bytes of a
+// code page for the ANSI functions.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+std::wstring WideFromUtf8(std::string_view text);
+std::string Utf8FromWide(std::wstring_view text);
+std::string CodePageFromUtf8(std::string_view text, unsigned codePage);

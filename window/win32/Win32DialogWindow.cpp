@@ -1,0 +1,162 @@
+#include "Win32DialogWindow.h"
+
+#include <cwchar>
+
+#include "AboutBox.h"
+#include "FileDialog.h"
+#include "MinimisedIcon.h"
+#include "Programs.h"
+#include "Utf8Text.h"
+#include "resource.h"
+
+Win32DialogWindow::Win32DialogWindow(HINSTANCE instance, int templateId)
+    : m_instance(instance), m_templateId(templateId) {}
+
+int Win32DialogWindow::DoModal(DialogEvents& events) {
+    m_events = &events;
+    const INT_PTR result = DialogBoxParamW(m_instance, MAKEINTRESOURCEW(m_templateId), nullptr,
+                                           DialogProc, reinterpret_cast<LPARAM>(this));
+    m_events = nullptr;
+    return static_cast<int>(result);
+}
+
+void Win32DialogWindow::EndDialog(int result) { ::EndDialog(m_window, result); }
+
+INT_PTR CALLBACK Win32DialogWindow::DialogProc(HWND window, UINT message, WPARAM wParam,
+                                               LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        // The window object came with the creation; keep it with the window.
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
+        reinterpret_cast<Win32DialogWindow*>(lParam)->m_window = window;
+    }
+    auto* self = reinterpret_cast<Win32DialogWindow*>(GetWindowLongPtrW(window, DWLP_USER));
+    return self != nullptr ? self->HandleMessage(message, wParam, lParam) : FALSE;
+}
+
+INT_PTR Win32DialogWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            TrackEditCarets();
+            return m_events->OnInitDialog() ? TRUE : FALSE;
+        case WM_COMMAND:
+            m_events->OnCommand(HIWORD(wParam), LOWORD(wParam));
+            return TRUE;
+        case WM_SYSCOMMAND:
+            // The dialog acts on its own commands; every command then goes on
+            // to the default processing, which moves, closes and so on.
+            m_events->OnSysCommand(static_cast<unsigned>(wParam), lParam);
+            return FALSE;
+        case WM_PAINT:
+            if (!IsIconic(m_window)) return FALSE;
+            PaintMinimisedIcon(m_window, m_bigIcon);
+            return TRUE;
+        case WM_QUERYDRAGICON:
+            return reinterpret_cast<INT_PTR>(m_bigIcon);
+        case WM_NCDESTROY:
+            m_carets.clear();
+            m_window = nullptr;
+            return FALSE;
+        default:
+            return FALSE;
+    }
+}
+
+void Win32DialogWindow::TrackEditCarets() {
+    for (HWND child = GetWindow(m_window, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t className[16] = {};
+        GetClassNameW(child, className, 16);
+        if (_wcsicmp(className, L"Edit") == 0) m_carets.try_emplace(GetDlgCtrlID(child), child);
+    }
+}
+
+bool Win32DialogWindow::HasControl(int id) const { return Control(id) != nullptr; }
+
+std::string Win32DialogWindow::ControlText(int id) const {
+    const auto length = SendDlgItemMessageA(m_window, id, WM_GETTEXTLENGTH, 0, 0);
+    if (length <= 0) return {};
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const UINT got = GetDlgItemTextA(m_window, id, text.data(), static_cast<int>(text.size()));
+    text.resize(got);
+    return text;
+}
+
+void Win32DialogWindow::SetControlText(int id, std::string_view text) {
+    SetDlgItemTextA(m_window, id, std::string(text).c_str());
+}
+
+bool Win32DialogWindow::IsChecked(int id) const {
+    return IsDlgButtonChecked(m_window, id) == BST_CHECKED;
+}
+
+void Win32DialogWindow::SetChecked(int id, bool checked) {
+    CheckDlgButton(m_window, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void Win32DialogWindow::EnableControl(int id, bool enabled) {
+    if (HWND control = Control(id)) EnableWindow(control, enabled ? TRUE : FALSE);
+}
+
+void Win32DialogWindow::FocusControl(int id) {
+    if (HWND control = Control(id)) SetFocus(control);
+}
+
+std::size_t Win32DialogWindow::CaretIndex(int id) const {
+    const auto tracker = m_carets.find(id);
+    return tracker != m_carets.end() ? tracker->second.CaretIndex() : 0;
+}
+
+void Win32DialogWindow::SetCaretIndex(int id, std::size_t index) {
+    HWND control = Control(id);
+    if (control == nullptr) return;
+    SendMessageW(control, EM_SETSEL, index, static_cast<LPARAM>(index));
+    SendMessageW(control, EM_SCROLLCARET, 0, 0);
+}
+
+void Win32DialogWindow::ShowMessage(std::string_view text) {
+    MessageBoxA(m_window, std::string(text).c_str(), "Message", MB_OK);
+}
+
+std::optional<std::string> Win32DialogWindow::ChooseFile(const FileDialogRequest& request) {
+    return RunFileDialog(m_window, request);
+}
+
+void Win32DialogWindow::StartEditor(const std::string& path) { StartTextEditor(path); }
+
+std::string Win32DialogWindow::ProgramPath() const { return ModuleFilePath(); }
+
+std::string Win32DialogWindow::LoadResourceString(int id) const {
+    // With no buffer, LoadStringW answers with the resource's own text, which
+    // is not zero-terminated.
+    const wchar_t* text = nullptr;
+    const int length =
+        LoadStringW(m_instance, static_cast<UINT>(id), reinterpret_cast<LPWSTR>(&text), 0);
+    if (length <= 0 || text == nullptr) return {};
+    return Utf8FromWide(std::wstring_view(text, static_cast<std::size_t>(length)));
+}
+
+IconHandle Win32DialogWindow::LoadAppIcon() {
+    return reinterpret_cast<IconHandle>(LoadIconW(m_instance, MAKEINTRESOURCEW(IDR_MAINFRAME)));
+}
+
+void Win32DialogWindow::SetIcon(IconHandle icon, IconSize size) {
+    HICON handle = reinterpret_cast<HICON>(icon);
+    if (size == IconSize::Big) m_bigIcon = handle;
+    SendMessageW(m_window, WM_SETICON, size == IconSize::Big ? ICON_BIG : ICON_SMALL,
+                 reinterpret_cast<LPARAM>(handle));
+}
+
+bool Win32DialogWindow::HasSystemMenu() const { return GetSystemMenu(m_window, FALSE) != nullptr; }
+
+void Win32DialogWindow::AppendSystemMenuItem(unsigned commandId, std::string_view text) {
+    HMENU menu = GetSystemMenu(m_window, FALSE);
+    if (menu == nullptr) return;
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, commandId, WideFromUtf8(text).c_str());
+}
+
+void Win32DialogWindow::ShowAboutBox() { RunAboutBox(m_instance, m_window); }
+
+LeadBytePredicate Win32DialogWindow::LeadByteTest() const {
+    return [](unsigned char c) { return IsDBCSLeadByte(c) != FALSE; };
+}

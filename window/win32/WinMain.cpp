@@ -1,0 +1,17 @@
+// The program's entry: the application object exists before WinMain runs;
+// WinMain only starts it. The program ends when the main dialog closes.
+#include <windows.h>
+
+#include "QuorvaneApp.h"
+#include "Win32AppPlatform.h"
+
+namespace {
+Win32AppPlatform g_platform;
+}
+
+CQuorvaneApp theApp(g_platform);
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    theApp.InitInstance();
+    return 0;
+}
