@@ -1,0 +1,170 @@
+// The dialog's frame: the help text, the about box from the system menu, the
+// icons, and every way of ending the program.
+#include "ProgramWindows.h"
+#include "QuorvaneProcess.h"
+#include "TestGroups.h"
+#include "resource.h"
+
+namespace {
+
+constexpr std::string_view kHelpText =
+    "Following operator supported: \n\n\n\t+ - * / % ( )     \n\n\tabs   acos   asin   atan   "
+    "atan2   \n\n\tceil  cos    cosh  \n\n\texp   exp10  exp2  \n\n\tfloor \n\n\tlog   log10  "
+    "log2  \n\n\tpow  \n\n\tround \n\n\tsin   sinh   sqrt\n\n\ttan   tanh\n\n"
+    "_____________________________________________\n\n";
+
+void CheckHelp(Checker& check, QuorvaneProcess& program) {
+    check.Case("frame: \"&Help\" shows the operators and functions, changes nothing");
+    const std::string expression = program.Text(IDC_EXPRESSION);
+    const std::string result = program.Text(IDC_RESULT);
+    const Interaction help = program.Click(IDC_HELP_BUTTON);
+    check.True("handled", help.returned);
+    if (!check.Equal("one message", static_cast<long long>(help.messages.size()), 1)) return;
+    const std::string& text = help.messages.front();
+    check.Equal("text up to the contact line", text.substr(0, kHelpText.size()), kHelpText);
+    const std::string contact = text.substr(std::min(text.size(), kHelpText.size()));
+    check.True("contact line: eight blanks, then text",
+               contact.size() > 8 && contact.compare(0, 8, "        ") == 0 && contact[8] != ' ');
+    check.True("no line break after the contact line", contact.find('\n') == std::string::npos);
+    check.Equal("expression box", program.Text(IDC_EXPRESSION), expression);
+    check.Equal("result box", program.Text(IDC_RESULT), result);
+}
+
+struct AboutVisit {
+    std::wstring caption;
+    bool showsIcon = false;           // the first control is an icon static with an icon
+    std::vector<std::wstring> texts;  // of the controls after it
+};
+
+AboutVisit LookAtAboutBox(HWND dialog) {
+    AboutVisit visit;
+    visit.caption = WideWindowText(dialog);
+    HWND child = GetWindow(dialog, GW_CHILD);
+    visit.showsIcon = child != nullptr &&
+                      (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
+                      SendWithTimeout(child, STM_GETICON, 0, 0) != 0;
+    for (child = GetWindow(child, GW_HWNDNEXT); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        visit.texts.push_back(WideWindowText(child));
+    }
+    return visit;
+}
+
+void CheckAboutBox(Checker& check, QuorvaneProcess& program, const char* how,
+                   const std::function<void(HWND)>& close) {
+    check.Case(std::string("frame: system-menu item 0x0010 opens the about box; ") + how +
+               " closes it");
+    const std::string expression = program.Text(IDC_EXPRESSION);
+    AboutVisit visit;
+    const Interaction about =
+        program.Send(program.Dialog(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0, [&](HWND dialog) {
+            visit = LookAtAboutBox(dialog);
+            close(dialog);
+        });
+    check.True("handled", about.returned);
+    check.Equal("about boxes", about.otherDialogs, 1);
+    check.Equal("messages", static_cast<long long>(about.messages.size()), 0);
+    check.Equal("caption", visit.caption, Wide("关于 Quorvane"));
+    check.True("application icon", visit.showsIcon);
+    const std::wstring expected[] = {Wide("Quorvane 1.0 版"), Wide("版权所有 (C) 2026"),
+                                     Wide("确定")};
+    if (check.Equal("controls after the icon", static_cast<long long>(visit.texts.size()), 3)) {
+        for (std::size_t i = 0; i < visit.texts.size(); ++i) {
+            check.Equal("control " + std::to_string(i), visit.texts[i], expected[i]);
+        }
+    }
+    check.Equal("main dialog untouched", program.Text(IDC_EXPRESSION), expression);
+}
+
+// The control with the focus in the program's thread that owns the dialog.
+HWND FocusOf(HWND dialog) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info);
+    return info.hwndFocus != nullptr ? info.hwndFocus : dialog;
+}
+
+// Whether the screen shows the application icon in the dialog's caption: the
+// icon's navy, green and yellow are all found there. (The icon handles
+// themselves cannot be asked for from another process under wine.)
+bool CaptionShowsAppIcon(HWND dialog) {
+    RECT frame;
+    GetWindowRect(dialog, &frame);
+    constexpr int kWidth = 40;
+    constexpr int kHeight = 32;
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = kWidth;
+    format.bmiHeader.biHeight = -kHeight;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    void* bits = nullptr;
+    HBITMAP picture = CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, picture);
+    BitBlt(memory, 0, 0, kWidth, kHeight, screen, frame.left, frame.top, SRCCOPY);
+    bool navy = false;
+    bool green = false;
+    bool yellow = false;
+    const auto* pixels = static_cast<const DWORD*>(bits);
+    for (int i = 0; i < kWidth * kHeight; ++i) {
+        const DWORD rgb = pixels[i] & 0xFFFFFF;
+        navy = navy || rgb == 0x000080;
+        green = green || rgb == 0x008000;
+        yellow = yellow || rgb == 0xFFFF00;
+    }
+    SelectObject(memory, previous);
+    DeleteObject(picture);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return navy && green && yellow;
+}
+
+void CheckCaptionIcon(Checker& check, QuorvaneProcess& program) {
+    check.Case("frame: the caption shows the application icon");
+    check.True("icon in the caption", CaptionShowsAppIcon(program.Dialog()));
+}
+
+// Starts the program, ends it one way, and checks that the process ended.
+void CheckEnding(Checker& check, TestContext& context, const char* how,
+                 const std::function<void(QuorvaneProcess&)>& end) {
+    check.Case(std::string("frame: ") + how + " ends the program");
+    QuorvaneProcess program(context.program, context.folder.Path());
+    if (!check.True("main dialog shown", program.Started())) return;
+    end(program);
+    DWORD exitCode = 1;
+    check.True("process ended", program.WaitForExit(exitCode));
+    check.Equal("exit code", exitCode, 0);
+}
+
+}  // namespace
+
+void RunFrameTests(TestContext& context) {
+    Checker& check = context.check;
+    {
+        QuorvaneProcess program(context.program, context.folder.Path());
+        if (!CheckStarted(check, program, "frame")) return;
+
+        CheckHelp(check, program);
+        CheckAboutBox(check, program, "Escape",
+                      [](HWND dialog) { PressKey(FocusOf(dialog), VK_ESCAPE); });
+        CheckAboutBox(check, program, "Enter",
+                      [](HWND dialog) { PressKey(FocusOf(dialog), VK_RETURN); });
+        CheckAboutBox(check, program, "\"确定\"",
+                      [](HWND dialog) { PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0); });
+        CheckAboutBox(check, program, "the close box",
+                      [](HWND dialog) { PostMessageW(dialog, WM_CLOSE, 0, 0); });
+        CheckCaptionIcon(check, program);
+    }
+    CheckEnding(check, context, "\"&Exit\"",
+                [](QuorvaneProcess& program) { program.Click(IDCANCEL); });
+    CheckEnding(check, context, "Escape in the expression box", [](QuorvaneProcess& program) {
+        program.FocusOn(IDC_EXPRESSION);
+        PressKey(program.Control(IDC_EXPRESSION), VK_ESCAPE);
+    });
+    CheckEnding(check, context, "the system menu's Close", [](QuorvaneProcess& program) {
+        program.Send(program.Dialog(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    });
+}

@@ -1,0 +1,183 @@
+// The keypad: each of the 36 buttons at a caret on the second line, presses
+// one after another, a selection made either way, and a text longer than
+// 65,535 characters, where the caret index must not wrap.
+#include "ProgramWindows.h"
+#include "QuorvaneProcess.h"
+#include "TestGroups.h"
+#include "resource.h"
+
+namespace {
+
+// The expression box holds `text` and has the focus, with the selection from
+// `anchor` to `caret`, as after the user's typing.
+void PrepareExpression(QuorvaneProcess& program, std::string_view text, DWORD anchor, DWORD caret) {
+    program.SetText(IDC_EXPRESSION, text);
+    program.FocusOn(IDC_EXPRESSION);
+    program.Select(IDC_EXPRESSION, anchor, caret);
+}
+
+// Presses a key and checks the text, that the caret stands at `caret` with
+// nothing selected, and that the focus is back in the expression box.
+void CheckPress(Checker& check, QuorvaneProcess& program, int key, std::string_view text,
+                std::size_t caret) {
+    const Interaction press = program.Click(key);
+    check.True("handled", press.returned);
+    check.Equal("messages", static_cast<long long>(press.messages.size()), 0);
+    check.Equal("expression box", program.Text(IDC_EXPRESSION), text);
+    const auto [start, end] = program.Selection16(IDC_EXPRESSION);
+    check.Equal("caret (16 bits)", start, static_cast<long long>(caret & 0xFFFF));
+    check.Equal("nothing selected", end, start);
+    check.True("focus back in the expression box",
+               program.Focus() == program.Control(IDC_EXPRESSION));
+}
+
+struct KeyCase {
+    int id;
+    const char* caption;
+    const char* text;    // the expression afterwards
+    std::size_t caret;   // the caret afterwards
+    const char* result;  // the result box afterwards
+};
+
+// Every key, pressed with "1", CR LF, "2" in the box and the caret at the
+// start of the second line (index 3); the result box held "R".
+constexpr KeyCase kKeys[] = {
+    {IDC_KEY_BACKSPACE, "Backspace", "1\r2", 2, "R"},
+    {IDC_KEY_CLEAR, "C", "", 0, ""},
+    {IDC_KEY_EQUALS, "=", "1\r\n2", 3, "1.00   \r\n2.00   \r\n"},
+    {IDC_KEY_0, "0", "1\r\n02", 4, "R"},
+    {IDC_KEY_1, "1", "1\r\n12", 4, "R"},
+    {IDC_KEY_2, "2", "1\r\n22", 4, "R"},
+    {IDC_KEY_3, "3", "1\r\n32", 4, "R"},
+    {IDC_KEY_4, "4", "1\r\n42", 4, "R"},
+    {IDC_KEY_5, "5", "1\r\n52", 4, "R"},
+    {IDC_KEY_6, "6", "1\r\n62", 4, "R"},
+    {IDC_KEY_7, "7", "1\r\n72", 4, "R"},
+    {IDC_KEY_8, "8", "1\r\n82", 4, "R"},
+    {IDC_KEY_9, "9", "1\r\n92", 4, "R"},
+    {IDC_KEY_DIVIDE, "/", "1\r\n/2", 4, "R"},
+    {IDC_KEY_MULTIPLY, "*", "1\r\n*2", 4, "R"},
+    {IDC_KEY_PERCENT, "%", "1\r\n%2", 4, "R"},
+    {IDC_KEY_MINUS, "-", "1\r\n-2", 4, "R"},
+    {IDC_KEY_PLUS, "+", "1\r\n+2", 4, "R"},
+    {IDC_KEY_POINT, ".", "1\r\n.2", 4, "R"},
+    {IDC_KEY_OPEN_PAREN, "(", "1\r\n(2", 4, "R"},
+    {IDC_KEY_CLOSE_PAREN, ")", "1\r\n)2", 4, "R"},
+    {IDC_KEY_RECIPROCAL, "1/x", "1\r\n1/x2", 4, "R"},
+    {IDC_KEY_SIGN, "+/-", "1\r\n-2", 4, "R"},
+    {IDC_KEY_SQRT, "sqrt", "1\r\nsqrt()2", 8, "R"},
+    {IDC_KEY_ABS, "abs", "1\r\nabs()2", 7, "R"},
+    {IDC_KEY_ACOS, "acos", "1\r\nacos()2", 8, "R"},
+    {IDC_KEY_ASIN, "asin", "1\r\nasin()2", 8, "R"},
+    {IDC_KEY_ATAN, "atan", "1\r\natan()2", 8, "R"},
+    {IDC_KEY_ATAN2, "atan2", "1\r\natan2()2", 9, "R"},
+    {IDC_KEY_CEIL, "ceil", "1\r\nceil()2", 8, "R"},
+    {IDC_KEY_EXP, "exp", "1\r\nexp()2", 7, "R"},
+    {IDC_KEY_LOG, "log", "1\r\nlog()2", 7, "R"},
+    {IDC_KEY_POW, "pow", "1\r\npow(,)2", 7, "R"},
+    {IDC_KEY_SIN, "sin", "1\r\nsin()2", 7, "R"},
+    {IDC_KEY_TAN, "tan", "1\r\ntan()2", 7, "R"},
+    {IDC_KEY_TANH, "tanh", "1\r\ntanh()2", 8, "R"},
+};
+
+// One press after another on a box that starts with `text`, the caret at `caret`.
+struct SequenceCase {
+    const char* name;
+    const char* text;
+    DWORD caret;
+    int keys[2];  // 0: no second press
+    const char* after;
+    std::size_t caretAfter;
+};
+
+constexpr SequenceCase kSequences[] = {
+    {"sqrt then 9 in an empty box", "", 0, {IDC_KEY_SQRT, IDC_KEY_9}, "sqrt(9)", 6},
+    {"pow leaves the caret before the comma", "", 0, {IDC_KEY_POW, 0}, "pow(,)", 4},
+    {"1/x leaves the caret after the 1", "", 0, {IDC_KEY_RECIPROCAL, 0}, "1/x", 1},
+    {"+/- after 5 appends a minus", "", 0, {IDC_KEY_5, IDC_KEY_SIGN}, "5-", 2},
+    {"Backspace at the start changes nothing", "12", 0, {IDC_KEY_BACKSPACE, 0}, "12", 0},
+    {"Backspace after a line break removes the LF only",
+     "ab\r\ncd",
+     4,
+     {IDC_KEY_BACKSPACE, 0},
+     "ab\rcd",
+     3},
+    {"Backspace twice after a line break removes the CR too",
+     "ab\r\ncd",
+     4,
+     {IDC_KEY_BACKSPACE, IDC_KEY_BACKSPACE},
+     "abcd",
+     2},
+};
+
+// A selection, made with the caret at either end.
+struct SelectionCase {
+    const char* name;
+    DWORD anchor;
+    DWORD caret;
+    const char* after;
+    std::size_t caretAfter;
+};
+
+constexpr SelectionCase kSelections[] = {
+    {"selection with the caret at its end", 8, 10, "12345\r\n678+90", 11},
+    {"selection with the caret at its start", 10, 8, "12345\r\n6+7890", 9},
+};
+
+void RunKeyTable(Checker& check, QuorvaneProcess& program) {
+    for (const KeyCase& key : kKeys) {
+        check.Case(std::string("keypad: \"") + key.caption + "\" at the start of the second line");
+        check.Equal("caption", program.Text(key.id), key.caption);
+        program.SetText(IDC_RESULT, "R");
+        PrepareExpression(program, "1\r\n2", 3, 3);
+        CheckPress(check, program, key.id, key.text, key.caret);
+        check.Equal("result box", program.Text(IDC_RESULT), key.result);
+    }
+}
+
+void RunSequences(Checker& check, QuorvaneProcess& program) {
+    for (const SequenceCase& sequence : kSequences) {
+        check.Case(std::string("keypad: ") + sequence.name);
+        PrepareExpression(program, sequence.text, sequence.caret, sequence.caret);
+        if (sequence.keys[1] != 0) program.Click(sequence.keys[0]);
+        const int last = sequence.keys[1] != 0 ? sequence.keys[1] : sequence.keys[0];
+        CheckPress(check, program, last, sequence.after, sequence.caretAfter);
+    }
+    for (const SelectionCase& selection : kSelections) {
+        check.Case(std::string("keypad: \"+\" on a ") + selection.name);
+        PrepareExpression(program, "12345\r\n67890", selection.anchor, selection.caret);
+        CheckPress(check, program, IDC_KEY_PLUS, selection.after, selection.caretAfter);
+    }
+}
+
+void RunLongText(Checker& check, QuorvaneProcess& program) {
+    std::string text;
+    for (int line = 0; line < 14000; ++line) text += "1+1\r\n";  // 70,000 characters
+    const struct {
+        const char* name;
+        DWORD anchor;
+        DWORD caret;
+    } kCases[] = {
+        {"caret beyond 65,535, nothing selected", 69998, 69998},
+        {"selection beyond 65,535, caret at its end", 66000, 69998},
+        {"selection beyond 65,535, caret at its start", 69998, 66000},
+    };
+    for (const auto& row : kCases) {
+        check.Case(std::string("keypad: \"7\" in a 70,000-character text, ") + row.name);
+        PrepareExpression(program, text, row.anchor, row.caret);
+        const std::string expected = text.substr(0, row.caret) + "7" + text.substr(row.caret);
+        CheckPress(check, program, IDC_KEY_7, expected, row.caret + 1);
+    }
+}
+
+}  // namespace
+
+void RunKeypadTests(TestContext& context) {
+    Checker& check = context.check;
+    QuorvaneProcess program(context.program, context.folder.Path());
+    if (!CheckStarted(check, program, "keypad")) return;
+
+    RunKeyTable(check, program);
+    RunSequences(check, program);
+    RunLongText(check, program);
+}

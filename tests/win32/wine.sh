@@ -1,0 +1,45 @@
+#!/bin/sh
+# Runs the Windows end-to-end tests under wine64 on a virtual X display.
+#   wine.sh prefix WINE64 PREFIX REGFILE
+#       makes the wine prefix, once: it is kept and reused by later runs
+#   wine.sh run WINE64 PREFIX DRIVER GROUP PROGRAM
+#       runs one group of the test driver against PROGRAM (a Linux path)
+set -eu
+
+mode=$1
+wine=$2
+prefix=$3
+shift 3
+
+export WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG=-all
+wineserver="$(dirname "$wine")/wineserver"
+display="-screen 0 1024x768x24"
+
+case $mode in
+prefix)
+    reg=$1
+    [ -f "$prefix/.quorvane-ready" ] && exit 0
+    rm -rf "$prefix"
+    # regedit reads a .reg file of version 5 as UTF-16 with a byte-order mark.
+    reg16="$prefix.reg"
+    { printf '\377\376'; iconv -f UTF-8 -t UTF-16LE "$reg"; } >"$reg16"
+    # No Mono and no Gecko: the tests need neither, and asking for them would wait.
+    WINEDLLOVERRIDES="mscoree,mshtml=" xvfb-run -a -s "$display" sh -c \
+        '"$1" wineboot -i && "$1" regedit /S "$2" && "$3" -w' sh "$wine" "$reg16" "$wineserver"
+    rm -f "$reg16"
+    touch "$prefix/.quorvane-ready"
+    ;;
+run)
+    driver=$1
+    group=$2
+    program="Z:$(printf '%s' "$3" | tr / '\\')"
+    # The program's home: a Chinese (PRC) system, whose ANSI code page is 936.
+    xvfb-run -a -s "$display" sh -c \
+        'LC_ALL=zh_CN.UTF-8 "$1" "$2" "$3" "$4"; status=$?; "$5" -k; exit $status' \
+        sh "$wine" "$driver" "$group" "$program" "$wineserver"
+    ;;
+*)
+    echo "usage: wine.sh prefix|run ..." >&2
+    exit 2
+    ;;
+esac
