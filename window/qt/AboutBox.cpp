@@ -1,0 +1,20 @@
+#include "AboutBox.h"
+
+#include <QDialog>
+#include <QPushButton>
+
+#include "DialogBuilder.h"
+#include "resource.h"
+
+void RunAboutBox(QWidget* parent) {
+    const DialogTemplate* aboutTemplate = FindDialogTemplate(IDD_ABOUTBOX);
+    if (aboutTemplate == nullptr) {
+        return;
+    }
+    QDialog box(parent);
+    const DialogControls controls = BuildDialog(box, *aboutTemplate);
+    if (auto* ok = controls.Find<QPushButton>(IDOK)) {
+        QObject::connect(ok, &QPushButton::clicked, &box, &QDialog::accept);
+    }
+    box.exec();
+}

@@ -1,0 +1,8 @@
+// The about box (template 100): the icon, the product name and version, a
+// notice of rights and an OK button.
+#pragma once
+
+#include <QWidget>
+
+// Runs it modally over `parent` until OK, Enter, Escape or its close box.
+void RunAboutBox(QWidget* parent);

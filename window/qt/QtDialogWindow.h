@@ -1,0 +1,67 @@
+// The dialog layer on Qt widgets: a dialog built from its template, its
+// controls addressed by id, their events passed on to the dialog's handlers.
+#pragma once
+
+#include <QIcon>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "CommandDialog.h"
+#include "DialogBuilder.h"
+#include "DialogWindow.h"
+
+class QtDialogWindow final : public DialogWindow {
+  public:
+    // Starts the viewer of a written file; replaceable so that tests start nothing.
+    using EditorLauncher = std::function<void(const QString& path)>;
+
+    // The desktop's default application for the file, not waited for.
+    static void OpenWithDesktop(const QString& path);
+
+    explicit QtDialogWindow(int templateId, EditorLauncher launchEditor = OpenWithDesktop);
+    ~QtDialogWindow() override;
+
+    // Initialises the dialog and shows it, modal, without entering its loop;
+    // false when the initialisation already ended it.
+    bool Open(DialogEvents& events);
+    QDialog& Dialog() { return *m_dialog; }
+    const QDialog& Dialog() const { return *m_dialog; }
+    QWidget* Control(int id) const { return m_controls.Find(id); }
+
+    int DoModal(DialogEvents& events) override;
+    void EndDialog(int result) override;
+
+    bool HasControl(int id) const override;
+    std::string ControlText(int id) const override;
+    void SetControlText(int id, std::string_view text) override;
+    bool IsChecked(int id) const override;
+    void SetChecked(int id, bool checked) override;
+    void EnableControl(int id, bool enabled) override;
+    void FocusControl(int id) override;
+
+    std::size_t CaretIndex(int id) const override;
+    void SetCaretIndex(int id, std::size_t index) override;
+
+    void ShowMessage(std::string_view text) override;
+    std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
+    void StartEditor(const std::string& path) override;
+    std::string ProgramPath() const override;
+
+    std::string LoadResourceString(int id) const override;
+    IconHandle LoadAppIcon() override;
+    void SetIcon(IconHandle icon, IconSize size) override;
+    bool HasSystemMenu() const override { return true; }
+    void AppendSystemMenuItem(unsigned commandId, std::string_view text) override;
+    void ShowAboutBox() override;
+
+  private:
+    void ConnectButtons();
+    void ReturnFocusToDialog();
+
+    std::unique_ptr<CommandDialog> m_dialog;
+    DialogControls m_controls;
+    DialogEvents* m_events = nullptr;
+    bool m_ended = false;
+    EditorLauncher m_launchEditor;
+};
