@@ -1,0 +1,691 @@
+// The main dialog on real Qt widgets: the calculator's dialog running on the
+// Qt window, driven with mouse clicks and key presses, its modal boxes
+// answered from the event loop.
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+#include <optional>
+
+#include "HelpText.h"
+#include "ModalAnswer.h"
+#include "QtAppPlatform.h"
+#include "QtDialogWindow.h"
+#include "QuorvaneApp.h"
+#include "QuorvaneDlg.h"
+#include "resource.h"
+
+namespace {
+
+const QString kSampleResults = QStringLiteral("168.00   \n2.00   \n26.60   \n");
+const QString kPictureDir = QStringLiteral(QUORVANE_PICTURE_DIR);
+
+// What a message box showed.
+struct SeenMessage {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::Warning;
+    QMessageBox::StandardButtons buttons;
+};
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+}  // namespace
+
+class MainDialogTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_files;
+    std::unique_ptr<QtDialogWindow> m_window;
+    std::unique_ptr<CQuorvaneDlg> m_dialog;
+    QStringList m_editorStarts;
+
+    QDialog* Dialog() { return &m_window->Dialog(); }
+    QPlainTextEdit* Expression() {
+        return qobject_cast<QPlainTextEdit*>(m_window->Control(IDC_EXPRESSION));
+    }
+    QPlainTextEdit* Result() {
+        return qobject_cast<QPlainTextEdit*>(m_window->Control(IDC_RESULT));
+    }
+    QLineEdit* LineEdit(int id) { return qobject_cast<QLineEdit*>(m_window->Control(id)); }
+    QAbstractButton* Button(int id) {
+        return qobject_cast<QAbstractButton*>(m_window->Control(id));
+    }
+    QString FilePath(const QString& name) const { return m_files.filePath(name); }
+
+    void Click(int id) { QTest::mouseClick(Button(id), Qt::LeftButton); }
+
+    // Replaces the expression box's text the way a user does: select all,
+    // type; Chinese comes from the input method.
+    void TypeExpression(const QString& text) {
+        Expression()->setFocus();
+        QTest::keyClick(Expression(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(Expression(), Qt::Key_Delete);
+        if (text.toLatin1() == text.toUtf8()) {
+            QTest::keyClicks(Expression(), text);
+            return;
+        }
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QApplication::sendEvent(Expression(), &commit);
+    }
+
+    void TypeInto(int id, const QString& text) {
+        LineEdit(id)->setFocus();
+        LineEdit(id)->selectAll();
+        QTest::keyClicks(LineEdit(id), text);
+    }
+
+    // Runs `action`, which must open one message box, and presses its OK.
+    SeenMessage ExpectMessage(const std::function<void()>& action) {
+        SeenMessage seen;
+        const ModalAnswer answer(ModalAnswer::Awaited::Modal, Dialog(), [&seen](QWidget* widget) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            if (box == nullptr) {
+                widget->close();
+                return;
+            }
+            seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        });
+        action();
+        // A box opened by a mnemonic comes a moment after the key.
+        (void)QTest::qWaitFor([&answer] { return answer.Answered() || answer.GaveUp(); }, 15000);
+        if (!answer.Answered()) {
+            seen.text = QStringLiteral("<no message box>");
+        }
+        return seen;
+    }
+
+    void VerifyMessage(const SeenMessage& seen, const QString& text) {
+        QCOMPARE(seen.text, text);
+        QCOMPARE(seen.title, QStringLiteral("Message"));
+        QCOMPARE(seen.icon, QMessageBox::NoIcon);
+        QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(QApplication::activeModalWidget(), Dialog());
+    }
+
+    // Runs `action`, which must open a file dialog, and hands it to `answer`.
+    bool WithFileDialog(const std::function<void()>& action,
+                        const std::function<void(QFileDialog*)>& answer) {
+        const ModalAnswer modal(ModalAnswer::Awaited::Modal, Dialog(), [&answer](QWidget* widget) {
+            if (auto* fileDialog = qobject_cast<QFileDialog*>(widget)) {
+                answer(fileDialog);
+            } else {
+                widget->close();
+            }
+        });
+        action();
+        return modal.Answered();
+    }
+
+    // Enters a name into the file dialog's name box and presses its accept
+    // button; a dialog that stays open is closed, so the caller sees no path.
+    static void EnterFileName(QFileDialog* fileDialog, const QString& name) {
+        auto* nameEdit = fileDialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        auto* buttons = fileDialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+        nameEdit->setText(name);
+        QTest::mouseClick(buttons->button(fileDialog->acceptMode() == QFileDialog::AcceptOpen
+                                              ? QDialogButtonBox::Open
+                                              : QDialogButtonBox::Save),
+                          Qt::LeftButton);
+        if (fileDialog->isVisible()) {
+            fileDialog->reject();
+        }
+    }
+
+  private slots:
+
+    void initTestCase() { QVERIFY(m_files.isValid()); }
+
+    void init() {
+        m_editorStarts.clear();
+        m_window = std::make_unique<QtDialogWindow>(
+            IDD_QUORVANE_DIALOG, [this](const QString& path) { m_editorStarts << path; });
+        m_dialog = std::make_unique<CQuorvaneDlg>(*m_window);
+        QVERIFY(m_window->Open(*m_dialog));
+        QVERIFY(QTest::qWaitForWindowActive(Dialog()));
+    }
+
+    void cleanup() {
+        Dialog()->hide();
+        m_dialog.reset();
+        m_window.reset();
+    }
+
+    void startUpShowsTheSampleAndItsResults() {
+        QCOMPARE(
+            Expression()->toPlainText(),
+            QStringLiteral("((((1+2)+(3+4)+(5+6)+(7+8)+(9+10))*6+8)-2)/2.0\n\n1+1\n\n5*5+1.6"));
+        QCOMPARE(Result()->toPlainText(), kSampleResults);
+        QCOMPARE(m_window->ControlText(IDC_RESULT),
+                 std::string("168.00   \r\n2.00   \r\n26.60   \r\n"));
+        for (const int id :
+             {IDC_INPUT_FILE, IDC_OUTPUT_FILE, IDC_BROWSE_INPUT, IDC_BROWSE_OUTPUT}) {
+            QVERIFY2(!m_window->Control(id)->isEnabled(), qPrintable(QString::number(id)));
+        }
+        QVERIFY(!Button(IDC_INPUT_FROM)->isChecked());
+        QVERIFY(!Button(IDC_OUTPUT_TO)->isChecked());
+        QCOMPARE(QApplication::focusWidget(), Expression());
+        QCOMPARE(Dialog()->windowTitle(), QStringLiteral("ExprQuorvane V1.6.5"));
+        QVERIFY(!Dialog()->windowIcon().isNull());
+        QVERIFY(Dialog()->isModal());
+    }
+
+    void typingThenEnterEvaluates_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("results");
+        QTest::newRow("product") << "2*3"
+                                 << "6.00   \n";
+        QTest::newRow("function in lower case") << "sqrt(16)"
+                                                << "4.00   \n";
+        QTest::newRow("two decimals") << "7/2"
+                                      << "3.50   \n";
+        QTest::newRow("two arguments") << "pow(2,10)"
+                                       << "1024.00   \n";
+        QTest::newRow("Chinese is no number") << "文件"
+                                              << "0.00   \n";
+    }
+    void typingThenEnterEvaluates() {
+        QFETCH(QString, typed);
+        QFETCH(QString, results);
+        TypeExpression(typed);
+        QTest::keyClick(Expression(), Qt::Key_Return);
+        QCOMPARE(Result()->toPlainText(), results);
+        QCOMPARE(Expression()->toPlainText(), typed);
+    }
+
+    void ctrlEnterTypesALineBreakAndEvaluatesNothing() {
+        TypeExpression(QStringLiteral("1+1"));
+        QTest::keyClick(Expression(), Qt::Key_Return, Qt::ControlModifier);
+        QTest::keyClicks(Expression(), QStringLiteral("2+2"));
+        QCOMPARE(Expression()->toPlainText(), QStringLiteral("1+1\n2+2"));
+        QCOMPARE(Result()->toPlainText(), kSampleResults);
+        QTest::keyClick(Expression(), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(Result()->toPlainText(), QStringLiteral("2.00   \n4.00   \n"));
+        QCOMPARE(m_window->ControlText(IDC_EXPRESSION), std::string("1+1\r\n2+2"));
+    }
+
+    void keypadEditsAtTheCaret_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("anchor");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("expectedCaret");
+        const QString lines = QStringLiteral("1+1\n22");
+        QTest::newRow("sqrt at the start")
+            << lines << 0 << 0 << IDC_KEY_SQRT << "sqrt()1+1\n22" << 5;
+        QTest::newRow("digit in the second line")
+            << lines << 5 << 5 << IDC_KEY_7 << "1+1\n272" << 6;
+        QTest::newRow("pow in the second line")
+            << lines << 5 << 5 << IDC_KEY_POW << "1+1\n2pow(,)2" << 9;
+        QTest::newRow("atan2 at the end")
+            << lines << 6 << 6 << IDC_KEY_ATAN2 << "1+1\n22atan2()" << 12;
+        QTest::newRow("1/x leaves the caret after 1")
+            << "" << 0 << 0 << IDC_KEY_RECIPROCAL << "1/x" << 1;
+        QTest::newRow("+/- appends a minus") << "5" << 1 << 1 << IDC_KEY_SIGN << "5-" << 2;
+        QTest::newRow("selection: at its caret end")
+            << lines << 0 << 3 << IDC_KEY_9 << "1+19\n22" << 4;
+        QTest::newRow("backward selection") << lines << 3 << 0 << IDC_KEY_9 << "91+1\n22" << 1;
+        QTest::newRow("selection over a line break")
+            << lines << 2 << 6 << IDC_KEY_PLUS << "1+1\n22+" << 7;
+        QTest::newRow("Backspace in a line")
+            << lines << 6 << 6 << IDC_KEY_BACKSPACE << "1+1\n2" << 5;
+        QTest::newRow("Backspace at the start")
+            << lines << 0 << 0 << IDC_KEY_BACKSPACE << lines << 0;
+        QTest::newRow("Backspace after a line break takes its LF")
+            << lines << 4 << 4 << IDC_KEY_BACKSPACE << "1+1\u240D22" << 4;
+        QTest::newRow("= keeps text and caret") << lines << 5 << 5 << IDC_KEY_EQUALS << lines << 5;
+        QTest::newRow("C empties") << lines << 5 << 5 << IDC_KEY_CLEAR << "" << 0;
+    }
+    void keypadEditsAtTheCaret() {
+        QFETCH(QString, text);
+        QFETCH(int, anchor);
+        QFETCH(int, caret);
+        QFETCH(int, key);
+        QFETCH(QString, expected);
+        QFETCH(int, expectedCaret);
+        Expression()->setPlainText(text);
+        Expression()->setFocus();
+        QTextCursor cursor = Expression()->textCursor();
+        cursor.setPosition(anchor);
+        cursor.setPosition(caret, QTextCursor::KeepAnchor);
+        Expression()->setTextCursor(cursor);
+
+        Click(key);
+
+        QCOMPARE(Expression()->toPlainText(), expected);
+        QCOMPARE(Expression()->textCursor().position(), expectedCaret);
+        QVERIFY(!Expression()->textCursor().hasSelection());
+        QCOMPARE(QApplication::focusWidget(), Expression());
+    }
+
+    void backspaceTwiceJoinsTheLines() {
+        Expression()->setPlainText(QStringLiteral("1+1\n22"));
+        QTextCursor cursor = Expression()->textCursor();
+        cursor.setPosition(4);
+        Expression()->setTextCursor(cursor);
+        Click(IDC_KEY_BACKSPACE);
+        QCOMPARE(m_window->ControlText(IDC_EXPRESSION), std::string("1+1\r22"));
+        Click(IDC_KEY_BACKSPACE);
+        QCOMPARE(Expression()->toPlainText(), QStringLiteral("1+122"));
+        QCOMPARE(Expression()->textCursor().position(), 3);
+    }
+
+    void keypadClearAndEquals() {
+        Click(IDC_KEY_CLEAR);
+        QCOMPARE(Result()->toPlainText(), QString());
+        for (const int key : {IDC_KEY_SQRT, IDC_KEY_9, IDC_KEY_EQUALS}) {
+            Click(key);
+        }
+        QCOMPARE(Expression()->toPlainText(), QStringLiteral("sqrt(9)"));
+        QCOMPARE(Result()->toPlainText(), QStringLiteral("3.00   \n"));
+    }
+
+    void inputFromEnablesExactlyItsBoxAndButton() {
+        auto enabledIds = [this] {
+            QList<int> ids;
+            for (const int id :
+                 {IDC_INPUT_FILE, IDC_BROWSE_INPUT, IDC_OUTPUT_FILE, IDC_BROWSE_OUTPUT}) {
+                if (m_window->Control(id)->isEnabled()) {
+                    ids << id;
+                }
+            }
+            return ids;
+        };
+        const QList<QWidget*> all = Dialog()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        Click(IDC_INPUT_FROM);
+        QVERIFY(Button(IDC_INPUT_FROM)->isChecked());
+        QCOMPARE(enabledIds(), (QList<int>{IDC_INPUT_FILE, IDC_BROWSE_INPUT}));
+        for (QWidget* widget : all) {
+            if (widget != m_window->Control(IDC_OUTPUT_FILE) &&
+                widget != m_window->Control(IDC_BROWSE_OUTPUT)) {
+                QVERIFY2(widget->isEnabled(), widget->metaObject()->className());
+            }
+        }
+        TypeInto(IDC_INPUT_FILE, QStringLiteral("kept.txt"));
+        Click(IDC_INPUT_FROM);
+        QCOMPARE(enabledIds(), QList<int>{});
+        Click(IDC_INPUT_FROM);
+        QCOMPARE(LineEdit(IDC_INPUT_FILE)->text(), QStringLiteral("kept.txt"));
+        Click(IDC_OUTPUT_TO);
+        QCOMPARE(enabledIds(), (QList<int>{IDC_INPUT_FILE, IDC_BROWSE_INPUT, IDC_OUTPUT_FILE,
+                                           IDC_BROWSE_OUTPUT}));
+    }
+
+    void inputFileThroughTheFileDialog_data() {
+        QTest::addColumn<QString>("typedName");
+        QTest::addColumn<QString>("pickedName");
+        QTest::newRow("full name") << "input.txt"
+                                   << "input.txt";
+        QTest::newRow("name without extension gets .txt") << "plain"
+                                                          << "plain.txt";
+    }
+    void inputFileThroughTheFileDialog() {
+        QFETCH(QString, typedName);
+        QFETCH(QString, pickedName);
+        const QString picked = FilePath(pickedName);
+        WriteFile(picked, "2+3\n\n4*4\n");
+        Click(IDC_INPUT_FROM);
+
+        QFileDialog::AcceptMode mode = QFileDialog::AcceptSave;
+        QStringList filters;
+        QString suffix;
+        QString folder;
+        bool native = true;
+        QVERIFY(WithFileDialog([this] { Click(IDC_BROWSE_INPUT); },
+                               [&](QFileDialog* fileDialog) {
+                                   mode = fileDialog->acceptMode();
+                                   filters = fileDialog->nameFilters();
+                                   suffix = fileDialog->defaultSuffix();
+                                   folder = fileDialog->directory().absolutePath();
+                                   native =
+                                       !fileDialog->testOption(QFileDialog::DontUseNativeDialog);
+                                   EnterFileName(fileDialog, FilePath(typedName));
+                               }));
+        QCOMPARE(mode, QFileDialog::AcceptOpen);
+        QCOMPARE(filters, QStringList{QStringLiteral("txt文件 (*.txt)")});
+        QCOMPARE(suffix, QStringLiteral("txt"));
+        QCOMPARE(folder, QCoreApplication::applicationDirPath());
+        QVERIFY(!native);
+
+        QCOMPARE(LineEdit(IDC_INPUT_FILE)->text(), picked);
+        QCOMPARE(Expression()->toPlainText(), QStringLiteral("2+3\n\n4*4\n"));
+        QCOMPARE(Result()->toPlainText(), QStringLiteral("5.00   \n16.00   \n"));
+    }
+
+    void cancellingAFileDialogChangesNothing_data() {
+        QTest::addColumn<int>("browseButton");
+        QTest::newRow("input") << IDC_BROWSE_INPUT;
+        QTest::newRow("output") << IDC_BROWSE_OUTPUT;
+    }
+    void cancellingAFileDialogChangesNothing() {
+        QFETCH(int, browseButton);
+        Click(IDC_INPUT_FROM);
+        Click(IDC_OUTPUT_TO);
+        QVERIFY(WithFileDialog(
+            [&] { Click(browseButton); },
+            [](QFileDialog* fileDialog) { QTest::keyClick(fileDialog, Qt::Key_Escape); }));
+        QCOMPARE(LineEdit(IDC_INPUT_FILE)->text(), QString());
+        QCOMPARE(LineEdit(IDC_OUTPUT_FILE)->text(), QString());
+        QCOMPARE(Result()->toPlainText(), kSampleResults);
+        QVERIFY(m_editorStarts.isEmpty());
+    }
+
+    void outputFileThroughTheSaveDialog() {
+        const QString existing = FilePath(QStringLiteral("existing.txt"));
+        WriteFile(existing, "keep");
+        Click(IDC_OUTPUT_TO);
+
+        QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
+        QString initialName;
+        QString suffix;
+        bool asksBeforeReplacing = false;
+        QString question;
+        std::optional<ModalAnswer> replaceAnswer;
+        QVERIFY(WithFileDialog(
+            [this] { Click(IDC_BROWSE_OUTPUT); },
+            [&](QFileDialog* fileDialog) {
+                mode = fileDialog->acceptMode();
+                initialName = fileDialog->findChild<QLineEdit*>("fileNameEdit")->text();
+                suffix = fileDialog->defaultSuffix();
+                asksBeforeReplacing = !fileDialog->testOption(QFileDialog::DontConfirmOverwrite);
+                replaceAnswer.emplace(ModalAnswer::Awaited::Modal, fileDialog, [&](QWidget* box) {
+                    auto* messageBox = qobject_cast<QMessageBox*>(box);
+                    question = messageBox != nullptr ? messageBox->text() : QString();
+                    if (messageBox != nullptr) {
+                        QTest::mouseClick(messageBox->button(QMessageBox::Yes), Qt::LeftButton);
+                    } else {
+                        box->close();
+                    }
+                });
+                EnterFileName(fileDialog, existing);
+            }));
+        QCOMPARE(mode, QFileDialog::AcceptSave);
+        QCOMPARE(initialName, QStringLiteral("*.txt"));
+        QCOMPARE(suffix, QString());
+        QVERIFY(asksBeforeReplacing);
+        QVERIFY(replaceAnswer->Answered());
+        QVERIFY2(question.contains(QStringLiteral("existing.txt")), qPrintable(question));
+        QCOMPARE(LineEdit(IDC_OUTPUT_FILE)->text(), existing);
+        // Picking only fills the box: nothing is evaluated or written.
+        QCOMPARE(Result()->toPlainText(), kSampleResults);
+        QCOMPARE(FileBytes(existing), QByteArray("keep"));
+        QVERIFY(m_editorStarts.isEmpty());
+    }
+
+    void aWildcardNameIsAPatternNotAFile_data() {
+        QTest::addColumn<int>("browseButton");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("save dialog as it opens") << IDC_BROWSE_OUTPUT << "";
+        QTest::newRow("open dialog") << IDC_BROWSE_INPUT << "*.txt";
+        QTest::newRow("question mark") << IDC_BROWSE_OUTPUT << "out?.txt";
+    }
+    void aWildcardNameIsAPatternNotAFile() {
+        QFETCH(int, browseButton);
+        QFETCH(QString, name);
+        Click(IDC_INPUT_FROM);
+        Click(IDC_OUTPUT_TO);
+        bool stayedOpen = false;
+        QVERIFY(WithFileDialog(
+            [&] { Click(browseButton); },
+            [&](QFileDialog* fileDialog) {
+                if (!name.isEmpty()) {
+                    fileDialog->findChild<QLineEdit*>("fileNameEdit")->setText(name);
+                }
+                QTest::keyClick(fileDialog->findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
+                stayedOpen = fileDialog->isVisible();
+                fileDialog->reject();
+            }));
+        QVERIFY(stayedOpen);
+        QCOMPARE(LineEdit(IDC_INPUT_FILE)->text(), QString());
+        QCOMPARE(LineEdit(IDC_OUTPUT_FILE)->text(), QString());
+    }
+
+    void outputToWritesTheExactBytes() {
+        const QString output = FilePath(QStringLiteral("output.txt"));
+        Click(IDC_OUTPUT_TO);
+        TypeInto(IDC_OUTPUT_FILE, output);
+        TypeExpression(QStringLiteral("1+1"));
+        QTest::keyClick(Expression(), Qt::Key_Return, Qt::ControlModifier);
+        QTest::keyClick(Expression(), Qt::Key_Return, Qt::ControlModifier);
+        QTest::keyClicks(Expression(), QStringLiteral("sqrt(16)"));
+        Click(IDOK);
+        QCOMPARE(Result()->toPlainText(), QStringLiteral("2.00   \n4.00   \n"));
+        QCOMPARE(FileBytes(output),
+                 QByteArray("1+1 = 2.00\r\r\n\r\r\nSQRT(16) = 4.00\r\r\n\r\r\n\r\n"));
+        QCOMPARE(m_editorStarts, QStringList{output});
+    }
+
+    void everyMessageThenOk_data() {
+        QTest::addColumn<int>("scenario");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("focus");
+        QTest::addColumn<QString>("results");
+        const QString missing = FilePath(QStringLiteral("missing.txt"));
+        const QString noFolder = FilePath(QStringLiteral("no-folder/out.txt"));
+        const QString same = FilePath(QStringLiteral("same.txt"));
+        QTest::newRow("empty expression")
+            << 0 << "Please input an expression!" << IDC_EXPRESSION << "";
+        QTest::newRow("no input file name")
+            << 1 << "Please Input File Name!" << IDC_INPUT_FILE << kSampleResults;
+        QTest::newRow("missing input file")
+            << 2 << QStringLiteral("Sorry, Specified File '%1' is Not Exist!").arg(missing) << 0
+            << kSampleResults;
+        QTest::newRow("output cannot be created")
+            << 3 << QStringLiteral("Open File '%1' Failed!").arg(noFolder) << IDC_OUTPUT_FILE
+            << "2.00   \n";
+        QTest::newRow("output is the input")
+            << 4 << QStringLiteral("Output File '%1' is the Input File!").arg(same)
+            << IDC_OUTPUT_FILE << "6.00   \n";
+    }
+    void everyMessageThenOk() {
+        QFETCH(int, scenario);
+        QFETCH(QString, message);
+        QFETCH(int, focus);
+        QFETCH(QString, results);
+        switch (scenario) {
+            case 0:
+                Click(IDC_KEY_CLEAR);
+                break;
+            case 1:
+                Click(IDC_INPUT_FROM);
+                break;
+            case 2:
+                Click(IDC_INPUT_FROM);
+                TypeInto(IDC_INPUT_FILE, FilePath(QStringLiteral("missing.txt")));
+                break;
+            case 3:
+                TypeExpression(QStringLiteral("1+1"));
+                Click(IDC_OUTPUT_TO);
+                TypeInto(IDC_OUTPUT_FILE, FilePath(QStringLiteral("no-folder/out.txt")));
+                break;
+            case 4:
+                WriteFile(FilePath(QStringLiteral("same.txt")), "2*3");
+                Click(IDC_INPUT_FROM);
+                TypeInto(IDC_INPUT_FILE, FilePath(QStringLiteral("same.txt")));
+                Click(IDC_OUTPUT_TO);
+                TypeInto(IDC_OUTPUT_FILE, FilePath(QStringLiteral("same.txt")));
+                break;
+        }
+        VerifyMessage(ExpectMessage([this] { Click(IDOK); }), message);
+        QCOMPARE(Result()->toPlainText(), results);
+        if (focus != 0) {
+            QTRY_COMPARE(QApplication::focusWidget(), m_window->Control(focus));
+        }
+        QVERIFY(m_editorStarts.isEmpty());
+        QVERIFY(!QFile::exists(FilePath(QStringLiteral("missing.txt"))));
+        if (scenario == 4) {
+            QCOMPARE(FileBytes(FilePath(QStringLiteral("same.txt"))), QByteArray("2*3"));
+        }
+    }
+
+    void helpShowsTheOperatorsAndChangesNothing() {
+        const SeenMessage seen = ExpectMessage([this] { Click(IDC_HELP_BUTTON); });
+        VerifyMessage(
+            seen, QString::fromUtf8(HelpText().data(), static_cast<qsizetype>(HelpText().size())));
+        QVERIFY(seen.text.startsWith(
+            QStringLiteral("Following operator supported: \n\n\n\t+ - * / % ( )     \n\n\tabs   "
+                           "acos   asin   atan   atan2   \n")));
+        QVERIFY(seen.text.contains(QStringLiteral("\n\n") + QString(45, u'_') +
+                                   QStringLiteral("\n\n        ")));
+        QCOMPARE(Result()->toPlainText(), kSampleResults);
+    }
+
+    void mnemonicsReachTheirHandlers() {
+        TypeExpression(QStringLiteral("8/4"));
+        // A mnemonic presses its button visibly, which takes a moment.
+        QTest::keyClick(Dialog(), Qt::Key_C, Qt::AltModifier);
+        QTRY_COMPARE(Result()->toPlainText(), QStringLiteral("2.00   \n"));
+        QTest::keyClick(Dialog(), Qt::Key_I, Qt::AltModifier);
+        QTRY_VERIFY(Button(IDC_INPUT_FROM)->isChecked());
+        QTRY_VERIFY(LineEdit(IDC_INPUT_FILE)->isEnabled());
+        const SeenMessage help =
+            ExpectMessage([this] { QTest::keyClick(Dialog(), Qt::Key_H, Qt::AltModifier); });
+        QVERIFY(help.text.startsWith(QStringLiteral("Following operator supported")));
+    }
+
+    void aboutBoxThroughTheContextMenu_data() {
+        QTest::addColumn<int>("closeWith");
+        QTest::newRow("Escape") << 0;
+        QTest::newRow("Enter") << 1;
+        QTest::newRow("确定") << 2;
+        QTest::newRow("close box") << 3;
+    }
+    void aboutBoxThroughTheContextMenu() {
+        QFETCH(int, closeWith);
+        QStringList menuItems;
+        QString title;
+        QStringList texts;
+        bool picture = false;
+        const ModalAnswer about(ModalAnswer::Awaited::Modal, Dialog(), [&](QWidget* box) {
+            title = box->windowTitle();
+            for (QLabel* label : box->findChildren<QLabel*>()) {
+                texts << (label->pixmap().isNull() ? label->text() : QStringLiteral("<icon>"));
+            }
+            auto* ok = box->findChild<QPushButton*>();
+            texts << ok->text() << (ok->isDefault() ? QStringLiteral("<default>") : QString());
+            picture = box->grab().save(kPictureDir + QStringLiteral("/quorvane-about.png"));
+            switch (closeWith) {
+                case 0:
+                    QTest::keyClick(box, Qt::Key_Escape);
+                    break;
+                case 1:
+                    QTest::keyClick(box, Qt::Key_Return);
+                    break;
+                case 2:
+                    QTest::mouseClick(ok, Qt::LeftButton);
+                    break;
+                default:
+                    box->close();
+            }
+        });
+        const ModalAnswer menu(ModalAnswer::Awaited::Popup, nullptr, [&](QWidget* popup) {
+            for (QAction* action : popup->actions()) {
+                if (!action->isSeparator()) {
+                    menuItems << action->text();
+                }
+            }
+            QTest::keyClick(popup, Qt::Key_A);
+        });
+        QLabel* label = Dialog()->findChild<QLabel*>();
+        QCOMPARE(label->text(), QStringLiteral("Expression:"));
+        // Through the window, as the window system delivers it, so that the
+        // right button makes a context-menu request.
+        QTest::mouseClick(Dialog()->windowHandle(), Qt::RightButton, Qt::NoModifier,
+                          label->geometry().center());
+        QTRY_VERIFY_WITH_TIMEOUT(about.Answered() || about.GaveUp(), 15000);
+
+        QCOMPARE(menuItems, QStringList{QStringLiteral("关于 Quorvane(&A)...")});
+        QCOMPARE(title, QStringLiteral("关于 Quorvane"));
+        QVERIFY(texts.contains(QStringLiteral("<icon>")));
+        QVERIFY(texts.contains(QStringLiteral("Quorvane 1.0 版")));
+        QVERIFY(texts.contains(QStringLiteral("确定")));
+        QVERIFY(texts.contains(QStringLiteral("<default>")));
+        QVERIFY(picture);
+        QTRY_COMPARE(QApplication::activeModalWidget(), Dialog());
+        QVERIFY(Dialog()->isVisible());
+        QCOMPARE(Result()->toPlainText(), kSampleResults);
+    }
+
+    void cancelEndsTheDialog_data() {
+        QTest::addColumn<int>("way");
+        QTest::newRow("Escape in the expression box") << 0;
+        QTest::newRow("Exit button") << 1;
+        QTest::newRow("Alt+E") << 2;
+        QTest::newRow("close box") << 3;
+    }
+    void cancelEndsTheDialog() {
+        QFETCH(int, way);
+        switch (way) {
+            case 0:
+                QTest::keyClick(Expression(), Qt::Key_Escape);
+                break;
+            case 1:
+                Click(IDCANCEL);
+                break;
+            case 2:
+                QTest::keyClick(Dialog(), Qt::Key_E, Qt::AltModifier);
+                break;
+            default:
+                Dialog()->close();
+        }
+        QTRY_VERIFY(!Dialog()->isVisible());
+        QCOMPARE(Dialog()->result(), IDCANCEL);
+    }
+
+    void doModalReturnsWhenEscaped() {
+        cleanup();
+        QtDialogWindow window(IDD_QUORVANE_DIALOG, [](const QString&) {});
+        CQuorvaneDlg dialog(window);
+        const ModalAnswer escape(ModalAnswer::Awaited::Modal, nullptr,
+                                 [](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+        QCOMPARE(dialog.DoModal(), IDCANCEL);
+        QVERIFY(escape.Answered());
+        init();
+    }
+
+    void applicationRunsUntilTheDialogCloses() {
+        cleanup();
+        QtAppPlatform platform;
+        QString title;
+        const ModalAnswer close(ModalAnswer::Awaited::Modal, nullptr, [&title](QWidget* modal) {
+            title = modal->windowTitle();
+            modal->close();
+        });
+        CQuorvaneApp app(platform);
+        QVERIFY(!app.InitInstance());
+        QCOMPARE(title, QStringLiteral("ExprQuorvane V1.6.5"));
+        init();
+    }
+
+    void renderTheWindowToAPicture() {
+        const QPixmap picture = Dialog()->grab();
+        QCOMPARE(picture.deviceIndependentSize().toSize(), Dialog()->size());
+        QVERIFY(picture.save(kPictureDir + QStringLiteral("/quorvane-window.png")));
+    }
+};
+
+QTEST_MAIN(MainDialogTest)
+#include "MainDialogTest.moc"
