@@ -103,12 +103,19 @@ Interaction QuorvaneProcess::Send(HWND target, UINT message, WPARAM wParam, LPAR
                             &result);
         done = true;
     });
+    Interaction interaction = AnswerUntil([&] { return done.load(); }, onDialog);
+    sender.join();
+    interaction.returned = done;
+    return interaction;
+}
 
+Interaction QuorvaneProcess::AnswerUntil(const std::function<bool()>& finished,
+                                         const DialogHandler& onDialog) {
     Interaction interaction;
     std::set<HWND> seen{m_dialog};
-    WaitUntil(
+    interaction.returned = WaitUntil(
         [&] {
-            if (done) return true;
+            if (finished()) return true;
             for (HWND dialog : VisibleTopLevelWindows(m_process.dwProcessId, kDialogClass)) {
                 if (!seen.insert(dialog).second) continue;
                 if (WideWindowText(dialog) == kMessageCaption) {
@@ -126,8 +133,6 @@ Interaction QuorvaneProcess::Send(HWND target, UINT message, WPARAM wParam, LPAR
             return false;
         },
         kHandlingTimeoutMs);
-    sender.join();
-    interaction.returned = done;
     return interaction;
 }
 

@@ -59,6 +59,10 @@ class QuorvaneProcess {
     // (without one, such a dialog is closed and counted).
     Interaction Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam,
                      const DialogHandler& onDialog = {});
+    // Answers the program's message boxes and dialogs as Send does, until
+    // `finished` holds (or a minute has passed).
+    Interaction AnswerUntil(const std::function<bool()>& finished,
+                            const DialogHandler& onDialog = {});
     // Clicks a button of the main dialog (BM_CLICK), as Send does.
     Interaction Click(int id, const DialogHandler& onDialog = {});
 
