@@ -32,7 +32,8 @@ struct FileDialogRequest {
     std::string defaultExtension;  // empty: none
     std::string initialName;       // empty: none
     bool overwritePrompt;
-    std::string typeDescription;  // the one entry of the file-type list
+    std::string typeDescription;  // the one entry of the file-type list, UTF-8: a front end
+                                  // converts it to the code page its file dialog reads
     std::string typePattern;
     std::string initialFolder;
 };
