@@ -50,7 +50,21 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
+// What leads to a message box.
+enum class Trouble {
+    EmptyExpression,
+    NoInputName,
+    MissingInput,
+    OutputNotCreatable,
+    OutputIsInput
+};
+// How a box or the dialog is closed.
+enum class Closing { Escape, Enter, OkButton, ExitButton, Mnemonic, CloseBox };
+
 }  // namespace
+
+Q_DECLARE_METATYPE(Trouble)
+Q_DECLARE_METATYPE(Closing)
 
 class MainDialogTest : public QObject {
     Q_OBJECT
@@ -479,7 +493,7 @@ class MainDialogTest : public QObject {
     }
 
     void everyMessageThenOk_data() {
-        QTest::addColumn<int>("scenario");
+        QTest::addColumn<Trouble>("trouble");
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("focus");
         QTest::addColumn<QString>("results");
@@ -487,41 +501,43 @@ class MainDialogTest : public QObject {
         const QString noFolder = FilePath(QStringLiteral("no-folder/out.txt"));
         const QString same = FilePath(QStringLiteral("same.txt"));
         QTest::newRow("empty expression")
-            << 0 << "Please input an expression!" << IDC_EXPRESSION << "";
-        QTest::newRow("no input file name")
-            << 1 << "Please Input File Name!" << IDC_INPUT_FILE << kSampleResults;
+            << Trouble::EmptyExpression << "Please input an expression!" << IDC_EXPRESSION << "";
+        QTest::newRow("no input file name") << Trouble::NoInputName << "Please Input File Name!"
+                                            << IDC_INPUT_FILE << kSampleResults;
         QTest::newRow("missing input file")
-            << 2 << QStringLiteral("Sorry, Specified File '%1' is Not Exist!").arg(missing) << 0
+            << Trouble::MissingInput
+            << QStringLiteral("Sorry, Specified File '%1' is Not Exist!").arg(missing) << 0
             << kSampleResults;
         QTest::newRow("output cannot be created")
-            << 3 << QStringLiteral("Open File '%1' Failed!").arg(noFolder) << IDC_OUTPUT_FILE
-            << "2.00   \n";
+            << Trouble::OutputNotCreatable << QStringLiteral("Open File '%1' Failed!").arg(noFolder)
+            << IDC_OUTPUT_FILE << "2.00   \n";
         QTest::newRow("output is the input")
-            << 4 << QStringLiteral("Output File '%1' is the Input File!").arg(same)
-            << IDC_OUTPUT_FILE << "6.00   \n";
+            << Trouble::OutputIsInput
+            << QStringLiteral("Output File '%1' is the Input File!").arg(same) << IDC_OUTPUT_FILE
+            << "6.00   \n";
     }
     void everyMessageThenOk() {
-        QFETCH(int, scenario);
+        QFETCH(Trouble, trouble);
         QFETCH(QString, message);
         QFETCH(int, focus);
         QFETCH(QString, results);
-        switch (scenario) {
-            case 0:
+        switch (trouble) {
+            case Trouble::EmptyExpression:
                 Click(IDC_KEY_CLEAR);
                 break;
-            case 1:
+            case Trouble::NoInputName:
                 Click(IDC_INPUT_FROM);
                 break;
-            case 2:
+            case Trouble::MissingInput:
                 Click(IDC_INPUT_FROM);
                 TypeInto(IDC_INPUT_FILE, FilePath(QStringLiteral("missing.txt")));
                 break;
-            case 3:
+            case Trouble::OutputNotCreatable:
                 TypeExpression(QStringLiteral("1+1"));
                 Click(IDC_OUTPUT_TO);
                 TypeInto(IDC_OUTPUT_FILE, FilePath(QStringLiteral("no-folder/out.txt")));
                 break;
-            case 4:
+            case Trouble::OutputIsInput:
                 WriteFile(FilePath(QStringLiteral("same.txt")), "2*3");
                 Click(IDC_INPUT_FROM);
                 TypeInto(IDC_INPUT_FILE, FilePath(QStringLiteral("same.txt")));
@@ -536,7 +552,7 @@ class MainDialogTest : public QObject {
         }
         QVERIFY(m_editorStarts.isEmpty());
         QVERIFY(!QFile::exists(FilePath(QStringLiteral("missing.txt"))));
-        if (scenario == 4) {
+        if (trouble == Trouble::OutputIsInput) {
             QCOMPARE(FileBytes(FilePath(QStringLiteral("same.txt"))), QByteArray("2*3"));
         }
     }
@@ -567,14 +583,14 @@ class MainDialogTest : public QObject {
     }
 
     void aboutBoxThroughTheContextMenu_data() {
-        QTest::addColumn<int>("closeWith");
-        QTest::newRow("Escape") << 0;
-        QTest::newRow("Enter") << 1;
-        QTest::newRow("确定") << 2;
-        QTest::newRow("close box") << 3;
+        QTest::addColumn<Closing>("closing");
+        QTest::newRow("Escape") << Closing::Escape;
+        QTest::newRow("Enter") << Closing::Enter;
+        QTest::newRow("确定") << Closing::OkButton;
+        QTest::newRow("close box") << Closing::CloseBox;
     }
     void aboutBoxThroughTheContextMenu() {
-        QFETCH(int, closeWith);
+        QFETCH(Closing, closing);
         QStringList menuItems;
         QString title;
         QStringList texts;
@@ -587,14 +603,14 @@ class MainDialogTest : public QObject {
             auto* ok = box->findChild<QPushButton*>();
             texts << ok->text() << (ok->isDefault() ? QStringLiteral("<default>") : QString());
             picture = box->grab().save(kPictureDir + QStringLiteral("/quorvane-about.png"));
-            switch (closeWith) {
-                case 0:
+            switch (closing) {
+                case Closing::Escape:
                     QTest::keyClick(box, Qt::Key_Escape);
                     break;
-                case 1:
+                case Closing::Enter:
                     QTest::keyClick(box, Qt::Key_Return);
                     break;
-                case 2:
+                case Closing::OkButton:
                     QTest::mouseClick(ok, Qt::LeftButton);
                     break;
                 default:
@@ -630,22 +646,22 @@ class MainDialogTest : public QObject {
     }
 
     void cancelEndsTheDialog_data() {
-        QTest::addColumn<int>("way");
-        QTest::newRow("Escape in the expression box") << 0;
-        QTest::newRow("Exit button") << 1;
-        QTest::newRow("Alt+E") << 2;
-        QTest::newRow("close box") << 3;
+        QTest::addColumn<Closing>("closing");
+        QTest::newRow("Escape in the expression box") << Closing::Escape;
+        QTest::newRow("Exit button") << Closing::ExitButton;
+        QTest::newRow("Alt+E") << Closing::Mnemonic;
+        QTest::newRow("close box") << Closing::CloseBox;
     }
     void cancelEndsTheDialog() {
-        QFETCH(int, way);
-        switch (way) {
-            case 0:
+        QFETCH(Closing, closing);
+        switch (closing) {
+            case Closing::Escape:
                 QTest::keyClick(Expression(), Qt::Key_Escape);
                 break;
-            case 1:
+            case Closing::ExitButton:
                 Click(IDCANCEL);
                 break;
-            case 2:
+            case Closing::Mnemonic:
                 QTest::keyClick(Dialog(), Qt::Key_E, Qt::AltModifier);
                 break;
             default:
