@@ -6,37 +6,39 @@
 
 #include "BatchCalculation.h"
 #include "ExprEngine.h"
+#include "MixLines.h"
 
 namespace {
 
-const char* const kMix[] = {
-    "((((1+2)+(3+4)+(5+6)+(7+8)+(9+10))*6+8)-2)/2.0",
-    "1+1",
-    "5*5+1.6",
-    "sqrt(16)+pow(2,10)",
-    "(123.456+789)*321/654",
-    "123*456-789/321",
-    "sin(12)*cos(34)+atan2(56,78)",
-};
-
-std::string UpperCased(const char* line) {
-    std::string text = line;
-    UpperCaseText(text);
-    return text;
-}
-
 void BM_EvaluateLine(benchmark::State& state) {
-    const std::string line = UpperCased(kMix[state.range(0)]);
+    std::string line = ExampleMixLine(static_cast<std::size_t>(state.range(0)));
+    UpperCaseText(line);
     for (auto _ : state) benchmark::DoNotOptimize(EvaluateLine(line));
     state.SetLabel(line);
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_EvaluateLine)->DenseRange(0, std::size(kMix) - 1);
+BENCHMARK(BM_EvaluateLine)->DenseRange(0, kMixKinds - 1);
+
+// The whole mix, in the shuffled order of the generated files.
+void BM_EvaluateLineMix(benchmark::State& state) {
+    std::mt19937_64 random(1);
+    std::vector<std::string> lines(7000);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        AppendMixLine(lines[i], random() % kMixKinds, random);
+        UpperCaseText(lines[i]);
+    }
+    for (auto _ : state) {
+        for (const std::string& line : lines) benchmark::DoNotOptimize(EvaluateLine(line));
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(lines.size()));
+}
+BENCHMARK(BM_EvaluateLineMix);
 
 void BM_RunBatch(benchmark::State& state) {
+    std::mt19937_64 random(1);
     std::string text;
-    for (int i = 0; i < state.range(0); ++i) {
-        text += kMix[i % std::size(kMix)];
+    for (std::int64_t i = 0; i < state.range(0); ++i) {
+        AppendMixLine(text, static_cast<std::size_t>(i) % kMixKinds, random);
         text += "\r\n";
     }
     for (auto _ : state) benchmark::DoNotOptimize(RunBatch(text));

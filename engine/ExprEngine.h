@@ -23,6 +23,7 @@ inline constexpr std::int32_t kSignPrec = 8;  // a prefix "+" or "-" on the conv
 struct RawTokenList {
     std::int32_t count;
     char text[kListRoom][kItemNameSize];
+    std::uint8_t length[kListRoom];  // the length of each text, set with it by SplitLine
 };
 
 // Tokens of one line, in written order or in postfix order.
@@ -108,6 +109,11 @@ class CExprEngine {
     std::int32_t TableCount() const { return m_tableCount; }
 
   private:
+    // The first row whose name is the text, or -1. `padded` holds the text's
+    // bytes followed by NULs up to the size that holds every name of the
+    // table, when the text is shorter than that: names are compared as words.
+    int TableRowOf(const char* padded, std::size_t length) const;
+
     ExprItem m_table[kTableRoom];
     std::int32_t m_tableCount;
     VariableList* m_variables;

@@ -2,6 +2,7 @@
 // variable records all share this layout, so they can be copied whole.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 enum ItemKind : std::int32_t {
@@ -26,7 +27,15 @@ struct ExprItem {
 // Rounds half away from zero to a signed 32-bit integer: x + 0.5 (x - 0.5 when
 // negative) truncated toward zero. Values beyond 64 bits or not a number give 0;
 // others keep the low 32 bits of the truncated integer.
-std::int32_t RoundToInt32(double x);
+inline std::int32_t RoundToInt32(double x) {
+    const double shifted = x >= 0.0 ? x + 0.5 : x - 0.5;
+    // Beyond 2^63 (or not a number) the integer does not exist. Below it the
+    // conversion to 64 bits truncates toward zero, and the low 32 bits are
+    // kept, as a 32-bit integer conversion of the truncated value would.
+    if (!(std::fabs(shifted) < 9223372036854775808.0)) return 0;
+    return static_cast<std::int32_t>(
+        static_cast<std::uint32_t>(static_cast<std::int64_t>(shifted)));
+}
 
 // Stores v into the record together with its rounded twin.
 inline void SetItemValue(ExprItem& item, double v) {

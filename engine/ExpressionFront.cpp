@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "ExprEngine.h"
+#include "Lexing.h"
 
 namespace {
 
@@ -22,6 +23,32 @@ bool HoldsNothing(std::string_view text) {
 bool IsDivision(const ExprItem& op) { return op.name[0] == '/'; }
 bool IsRemainder(const ExprItem& op) { return op.name[0] == '%'; }
 
+// The values that number tokens held before results were written into them,
+// so that they can be given back when a statement has been evaluated. Put
+// back from the last entry to the first, they leave every number token with
+// the value it had before its first result: the value of its literal.
+class NumberBackup {
+  public:
+    void Save(ExprItem& item) { m_entries[m_count++] = {&item, item.value, item.ivalue}; }
+    void Restore() {
+        while (m_count > 0) {
+            const Entry& entry = m_entries[--m_count];
+            entry.item->value = entry.value;
+            entry.item->ivalue = entry.ivalue;
+        }
+    }
+
+  private:
+    struct Entry {
+        ExprItem* item;
+        double value;
+        std::int32_t ivalue;
+    };
+    // One entry per operation of a statement, which has at most kListRoom records.
+    std::int32_t m_count = 0;
+    Entry m_entries[kListRoom];
+};
+
 }  // namespace
 
 std::int32_t CExprEngine::ParseLine(std::string_view text, TokenList* postfix,
@@ -36,8 +63,7 @@ std::int32_t CExprEngine::ParseLine(std::string_view text, TokenList* postfix,
     copy[copied] = '\0';
 
     m_variables = variables;
-    StripComment(copy);
-    const std::size_t length = std::strlen(copy);
+    const std::size_t length = CutComment(copy);
     if (length == 0 || length > static_cast<std::size_t>(kLineLimit)) return 0;
 
     RawTokenList raw;
@@ -69,7 +95,9 @@ std::int32_t CExprEngine::EvaluateStatements(StatementList* statements, Variable
     ResetVariableTokens(*statements);
     m_variables = variables;
 
-    ExprItem* result = nullptr;
+    if (statements->count <= 0) return 0;
+    double lastValue = 0.0;
+    NumberBackup numbers;
     for (std::int32_t s = 0; s < statements->count; ++s) {
         TokenList& list = *statements->lists[s];
         ItemStack<kListRoom> stack;
@@ -85,40 +113,46 @@ std::int32_t CExprEngine::EvaluateStatements(StatementList* statements, Variable
                     continue;
                 case KIND_FUNCTION:
                     target = PopItem(stack);
-                    if (target == nullptr) return 0;
+                    if (target == nullptr) {
+                        numbers.Restore();
+                        return 0;
+                    }
                     v = ApplyOperation(item, *target, nullptr);
                     break;
                 case KIND_OPERATOR: {
                     ExprItem* right = PopItem(stack);
                     target = PopItem(stack);
-                    if (right == nullptr || target == nullptr) return 0;
-                    if (IsDivision(item) && OperandValue(*right) == 0.0) return 0;
-                    if (IsRemainder(item) && std::round(OperandValue(*right)) == 0.0) return 0;
+                    if (right == nullptr || target == nullptr ||
+                        (IsDivision(item) && OperandValue(*right) == 0.0) ||
+                        (IsRemainder(item) && std::round(OperandValue(*right)) == 0.0)) {
+                        numbers.Restore();
+                        return 0;
+                    }
                     v = ApplyOperation(item, *target, right);
                     break;
                 }
                 default:  // an unmatched "(" left by the converter
                     continue;
             }
+            if (target->kind == KIND_NUMBER) numbers.Save(*target);
             SetItemValue(*target, v);
             if (target->kind == KIND_VARIABLE) target->prec = 1;
             PushItem(stack, target);
         }
-        result = PopItem(stack);
-        if (result == nullptr && s == statements->count - 1) return 0;
-    }
-    if (result == nullptr) return 0;
-    value = OperandValue(*result);
-
-    // Number tokens get their literal values back, so the lists could be
-    // evaluated again.
-    for (std::int32_t s = 0; s < statements->count; ++s) {
-        TokenList& list = *statements->lists[s];
-        for (std::int32_t i = 0; i < list.count; ++i) {
-            ExprItem& item = list.items[i];
-            if (item.kind == KIND_NUMBER) SetItemValue(item, NumberValue(item.name));
+        // The statement's result is the record on top; only the last one's counts.
+        const ExprItem* result = PopItem(stack);
+        if (s == statements->count - 1) {
+            if (result == nullptr) {
+                numbers.Restore();
+                return 0;
+            }
+            lastValue = OperandValue(*result);
         }
+        // Number tokens get their literal values back, so that the lists can
+        // be evaluated again.
+        numbers.Restore();
     }
+    value = lastValue;
     return 1;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "ExprItem.h"
@@ -27,6 +28,26 @@ inline constexpr ExprItem kPreparedTable[kTableRows] = {
     {KIND_FUNCTION, 10, "ASIN", 0.0, 0, nullptr},  {KIND_FUNCTION, 10, "TAN", 0.0, 0, nullptr},
     {KIND_OPERATOR, 10, "ATAN2", 0.0, 0, nullptr},
 };
+
+// Every name of the table, with its NUL, fits in this many bytes.
+inline constexpr std::size_t kTableNameBytes = 8;
+
+// The length of each row's name.
+inline constexpr std::array<std::uint8_t, kTableRows> kRowNameLengths = [] {
+    std::array<std::uint8_t, kTableRows> lengths{};
+    for (int row = 0; row < kTableRows; ++row) {
+        std::uint8_t length = 0;
+        while (kPreparedTable[row].name[length] != '\0') ++length;
+        lengths[row] = length;
+    }
+    return lengths;
+}();
+static_assert([] {
+    for (const std::uint8_t length : kRowNameLengths) {
+        if (length + 1u > kTableNameBytes) return false;
+    }
+    return true;
+}());
 
 // For every byte, the set of rows (bit i for row i) whose name starts with it,
 // so that classifying a token compares it only with the names that can match.

@@ -49,14 +49,8 @@ std::int32_t CExprEngine::ToPostfix(TokenList& infix, TokenList& postfix) const 
                     PushItem(stack, &token);
                     break;
                 }
-                for (;;) {
-                    ExprItem* top = PopItem(stack);
-                    if (top == nullptr) break;
-                    if (token.prec > top->prec) {
-                        PushItem(stack, top);
-                        break;
-                    }
-                    AppendItem(postfix, *top);
+                while (stack.count > 0 && token.prec <= stack.items[stack.count - 1]->prec) {
+                    AppendItem(postfix, *PopItem(stack));
                 }
                 if (token.name[0] != ',') PushItem(stack, &token);
                 signMayFollow = true;

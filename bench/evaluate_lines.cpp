@@ -1,0 +1,25 @@
+// Times EvaluateLine alone over the lines of a file, held upper-cased in
+// memory.
+//   evaluate_lines FILE [REPEATS]
+#include <cstdio>
+
+#include "ExprEngine.h"
+#include "LineFile.h"
+#include "UpperCase.h"
+
+int main(int argc, char** argv) {
+    if (argc < 2 || argc > 3) {
+        std::fputs("usage: evaluate_lines FILE [REPEATS]\n", stderr);
+        return 2;
+    }
+    std::vector<std::string> lines = LoadLines(argv[1]);
+    for (std::string& line : lines) UpperCaseText(line);
+
+    double sum = 0.0;
+    const double rate = MedianLinesPerSecond(lines.size(), RepeatsArgument(argc, argv), [&] {
+        sum = 0.0;
+        for (const std::string& line : lines) sum += EvaluateLine(line);
+    });
+    std::printf("EvaluateLine: %zu lines, %.0f lines/s, sum %.6g\n", lines.size(), rate, sum);
+    return 0;
+}
