@@ -66,8 +66,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (caption == "C") {
             FUZZ_CHECK(after.empty() && newCaret == 0);
         } else if (caption == "Backspace") {
-            FUZZ_CHECK(after.size() + (caret > 0 ? 1 : 0) == before.size());
-            FUZZ_CHECK(newCaret == (caret > 0 ? caret - 1 : 0));
+            // One character (one to four bytes) before the caret goes; the rest stays.
+            const std::size_t removed = before.size() - after.size();
+            FUZZ_CHECK(caret == 0 ? removed == 0 : removed >= 1 && removed <= 4);
+            FUZZ_CHECK(newCaret == caret - removed);
+            FUZZ_CHECK(after.compare(0, newCaret, before, 0, newCaret) == 0);
+            FUZZ_CHECK(after.compare(newCaret, std::string::npos, before, caret) == 0);
         } else if (caption != "=") {
             // Something went in at the caret; what stood before and after it is kept.
             FUZZ_CHECK(after.size() > before.size() || caption.empty());

@@ -128,6 +128,41 @@ TEST_P(EditKeyTest, EditsTheTextAtTheCaret) {
 
 INSTANTIATE_TEST_SUITE_P(Keypad, EditKeyTest, ::testing::ValuesIn(kEditKeyCases), CaseName());
 
+bool IsGbkLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
+
+struct CharacterCase {
+    const char* name;
+    std::string text;
+    LeadBytePredicate isLeadByte;
+    std::string left;
+};
+
+// "Backspace" removes the whole character before the caret (at the end here).
+const CharacterCase kCharacterCases[] = {
+    {"Ascii", "1+2", nullptr, "1+"},
+    {"Utf8TwoBytes", "1+\xC3\xA9", nullptr, "1+"},
+    {"Utf8ThreeBytes", "\xE6\x96\x87\xE4\xBB\xB6", nullptr, "\xE6\x96\x87"},
+    {"Utf8FourBytes", "x\xF0\x9F\x98\x80", nullptr, "x"},
+    {"StrayContinuationByte", "x\x80\x80", nullptr, "x\x80"},
+    {"LineBreakIsTwoCharacters", "1\r\n", nullptr, "1\r"},
+    {"DoubleByteCharacter", "1\xCE\xC4\xBC\xFE", IsGbkLeadByte, "1\xCE\xC4"},
+    {"TrailByteLikeALetter", "\xB0\x61", IsGbkLeadByte, ""},
+    {"SingleByteAfterPairs", "\xB0\x61z", IsGbkLeadByte, "\xB0\x61"},
+};
+
+class CharacterBackspaceTest : public KeypadTest, public ::testing::WithParamInterface<CharacterCase> {};
+
+TEST_P(CharacterBackspaceTest, RemovesTheWholeCharacter) {
+    const CharacterCase& c = GetParam();
+    window.SetLeadByteTest(c.isLeadByte);
+    Prepare(c.text, c.text.size(), c.text.size());
+    Press(IDC_KEY_BACKSPACE);
+    ExpectBox(c.left, c.left.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(Keypad, CharacterBackspaceTest, ::testing::ValuesIn(kCharacterCases),
+                         CaseName());
+
 TEST_F(KeypadTest, EqualsEvaluatesAndPutsTheCaretBack) {
     Prepare(kTwoLines, 1, 5);
     Press(IDC_KEY_EQUALS);

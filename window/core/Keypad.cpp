@@ -29,3 +29,28 @@ KeypadAction KeypadActionFor(std::string_view caption) {
     }
     return {KeypadKind::Insert, caption, 1};
 }
+
+std::size_t PreviousCharacterStart(std::string_view text, std::size_t caret,
+                                   LeadBytePredicate isLeadByte) {
+    if (caret == 0) return 0;
+    if (isLeadByte != nullptr) {
+        // Only a walk from the start tells a trail byte from a lead byte.
+        std::size_t start = 0;
+        for (std::size_t i = 0; i < caret;) {
+            start = i;
+            i += (isLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < caret) ? 2 : 1;
+        }
+        return start;
+    }
+    // UTF-8: step back over up to three continuation bytes to a lead byte
+    // that starts a sequence of exactly that length; otherwise one byte.
+    auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    for (std::size_t length = 2; length <= 4 && length <= caret; ++length) {
+        if ((byte(caret - length + 1) & 0xC0) != 0x80) break;
+        const unsigned char lead = byte(caret - length);
+        const unsigned char leadMask = static_cast<unsigned char>(0xFF00 >> (length + 1));
+        const unsigned char leadBits = static_cast<unsigned char>(0xFF00 >> length);
+        if ((lead & leadMask) == leadBits) return caret - length;
+    }
+    return caret - 1;
+}

@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "UpperCase.h"
+
 enum class KeypadKind {
     Backspace,      // delete the character before the caret
     Clear,          // empty the expression and the result
@@ -25,3 +27,10 @@ struct KeypadAction {
 // (so "1/x" leaves the caret after the "1"). The result may refer to
 // `caption`.
 KeypadAction KeypadActionFor(std::string_view caption);
+
+// Where the character that ends at `caret` begins, so that "Backspace" never
+// leaves half a character behind: with a lead-byte test the text is in a
+// double-byte code page, without one it is UTF-8. A CR LF pair is two
+// characters.
+std::size_t PreviousCharacterStart(std::string_view text, std::size_t caret,
+                                   LeadBytePredicate isLeadByte);

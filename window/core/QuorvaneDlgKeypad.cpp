@@ -16,7 +16,12 @@ void CQuorvaneDlg::OnKeypad(int controlId) {
 
     switch (action.kind) {
         case KeypadKind::Backspace:
-            if (caret > 0) m_strExpression.erase(--caret, 1);
+            if (caret > 0) {
+                const std::size_t start =
+                    PreviousCharacterStart(m_strExpression, caret, m_window.LeadByteTest());
+                m_strExpression.erase(start, caret - start);
+                caret = start;
+            }
             break;
         case KeypadKind::Clear:
             m_strExpression.clear();
