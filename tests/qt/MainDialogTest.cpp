@@ -696,6 +696,20 @@ class MainDialogTest : public QObject {
         init();
     }
 
+    void openAndCloseAHundredTimes() {
+        cleanup();
+        for (int round = 0; round < 100; ++round) {
+            QtDialogWindow window(IDD_QUORVANE_DIALOG, [](const QString&) {});
+            CQuorvaneDlg dialog(window);
+            QVERIFY(window.Open(dialog));
+            QCOMPARE(window.ControlText(IDC_RESULT), std::string("168.00   \r\n2.00   \r\n26.60   \r\n"));
+            QTest::keyClick(window.Control(IDC_EXPRESSION), Qt::Key_Escape);
+            QTRY_VERIFY(!window.Dialog().isVisible());
+            QCOMPARE(window.Dialog().result(), IDCANCEL);
+        }
+        init();
+    }
+
     void renderTheWindowToAPicture() {
         const QPixmap picture = Dialog()->grab();
         QCOMPARE(picture.deviceIndependentSize().toSize(), Dialog()->size());
