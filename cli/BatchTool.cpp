@@ -1,39 +1,195 @@
 #include "BatchTool.h"
 
+#include <cstdint>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
 #include "BatchCalculation.h"
+#include "ExprEngine.h"
 #include "FileIo.h"
 #include "InputText.h"
 #include "Messages.h"
 #include "OutputFile.h"
 #include "ResultFormat.h"
+#include "UpperCase.h"
 
 namespace {
 
 constexpr std::size_t kBlockSize = 1 << 20;
 
-// Collects bytes and writes them out in large blocks; remembers a failure.
+// A line longer than this is not held whole (see LongLine). The engine
+// decides a line from its first kLineLimit + 2 characters and from whether
+// the whole line holds nothing, so this many bytes are all it needs.
+constexpr std::size_t kLongLine = 1 << 16;
+static_assert(kLongLine > kLineLimit + 2);
+
+// Collects bytes and writes them out in blocks of kBlockSize; remembers a failure.
 class BlockWriter {
   public:
-    explicit BlockWriter(std::FILE* file) : m_file(file) { m_pending.reserve(2 * kBlockSize); }
+    explicit BlockWriter(std::FILE* file) : m_file(file), m_block(kBlockSize) {}
 
-    std::string& Pending() { return m_pending; }
-    bool FlushIfFull() { return m_pending.size() < kBlockSize || Flush(); }
-    bool Flush() {
-        if (m_file != nullptr && !m_failed && !m_pending.empty()) {
-            m_failed = !WriteBytes(m_file, m_pending);
+    void Append(std::string_view bytes) {
+        if (bytes.size() > m_block.size() - m_used) {
+            Flush();
+            if (bytes.size() >= m_block.size()) {
+                Write(bytes);
+                return;
+            }
         }
-        m_pending.clear();
+        std::memcpy(m_block.data() + m_used, bytes.data(), bytes.size());
+        m_used += bytes.size();
+    }
+    void Append(char c) {
+        if (m_used == m_block.size()) Flush();
+        m_block[m_used++] = c;
+    }
+    bool Flush() {
+        Write(std::string_view(m_block.data(), m_used));
+        m_used = 0;
         return !m_failed;
     }
     bool Failed() const { return m_failed; }
 
   private:
+    void Write(std::string_view bytes) {
+        if (m_file != nullptr && !m_failed && !bytes.empty()) m_failed = !WriteBytes(m_file, bytes);
+    }
+
     std::FILE* m_file;
-    std::string m_pending;
+    std::vector<char> m_block;
+    std::size_t m_used = 0;
     bool m_failed = false;
+};
+
+// Follows a line byte by byte to tell whether it holds nothing to evaluate:
+// only blanks and tabs up to its end or up to a comment mark. (Lines hold no
+// line ends.)
+class NothingScan {
+  public:
+    // Takes the next byte; false once it is settled whether the line holds nothing.
+    bool Feed(char c) {
+        if (m_state == kBlanks) {
+            if (c != ' ' && c != '\t') m_state = c == '/' ? kSlash : kSomething;
+        } else if (m_state == kSlash) {
+            m_state = c == '/' ? kNothing : kSomething;
+        }
+        return Open();
+    }
+    // Only blanks and tabs so far, perhaps with one '/' after them.
+    bool Open() const { return m_state == kBlanks || m_state == kSlash; }
+    bool HoldsNothing() const { return m_state == kBlanks || m_state == kNothing; }
+
+  private:
+    enum State { kBlanks, kSlash, kNothing, kSomething };
+    State m_state = kBlanks;
+};
+
+// Bytes held back until it is known whether they are needed: the first
+// kBlockSize of them in memory, the rest in an unnamed temporary file (in
+// memory when no such file can be made).
+class HeldBytes {
+  public:
+    void Add(std::string_view bytes) {
+        const bool fits = !m_spill && m_memory.size() + bytes.size() <= kBlockSize;
+        if (fits || !Spill()) {
+            m_memory.append(bytes);
+        } else if (!WriteBytes(m_spill.get(), bytes)) {
+            m_spillFailed = true;
+        }
+    }
+    // Writes the held bytes out and forgets them; false if they could not be read back.
+    bool MoveTo(BlockWriter& writer) {
+        writer.Append(m_memory);
+        bool ok = true;
+        if (m_spill) {
+            std::rewind(m_spill.get());
+            std::vector<char> block(kBlockSize);
+            bool failed = m_spillFailed;
+            while (const std::size_t got =
+                       ReadBlock(m_spill.get(), block.data(), block.size(), failed)) {
+                writer.Append(std::string_view(block.data(), got));
+            }
+            ok = !failed;
+        }
+        Clear();
+        return ok;
+    }
+    void Clear() {
+        m_memory.clear();
+        m_spill.reset();
+        m_spillFailed = false;
+    }
+
+  private:
+    bool Spill() {
+        if (!m_spill) m_spill.reset(std::tmpfile());
+        return m_spill != nullptr;
+    }
+
+    std::string m_memory;
+    FileHandle m_spill;
+    bool m_spillFailed = false;
+};
+
+// A line longer than kLongLine, taken in pieces so that memory does not grow
+// with it: its first kLongLine bytes are kept for the evaluation, and its
+// bytes go to the output file as they come, once it is clear that the line
+// holds something to evaluate and so gets a record.
+class LongLine {
+  public:
+    explicit LongLine(BlockWriter* file) : m_file(file) {}
+
+    bool Active() const { return m_active; }
+    // True when bytes held back could not be read back for the output file.
+    bool Lost() const { return m_readBackFailed; }
+
+    void Start(std::string_view head) {
+        m_active = true;
+        m_prefix.clear();
+        m_scan = NothingScan();
+        m_held.Clear();
+        Add(head);
+    }
+
+    void Add(std::string_view bytes) {
+        m_prefix.append(bytes.substr(0, kLongLine - m_prefix.size()));
+        // While the line may still hold nothing, its bytes are held back.
+        std::size_t open = 0;
+        while (open < bytes.size() && m_scan.Feed(bytes[open])) ++open;
+        if (m_file != nullptr) m_held.Add(bytes.substr(0, open));
+        if (m_scan.Open() || m_scan.HoldsNothing()) return;
+        WriteHeld();
+        Write(bytes.substr(open));
+    }
+
+    // Ends the line: its outcome, the line's bytes being in the output file
+    // already when there is one.
+    LineOutcome Finish() {
+        m_active = false;
+        if (m_scan.HoldsNothing()) return {LineStatus::Nothing, 0.0};
+        WriteHeld();
+        const LineOutcome outcome = EvaluateLineOutcome(m_prefix);
+        // Its kept start alone holds nothing: what follows is too far in.
+        if (outcome.status == LineStatus::Nothing) return {LineStatus::Failure, 0.0};
+        return outcome;
+    }
+
+  private:
+    void WriteHeld() {
+        if (m_file != nullptr && !m_held.MoveTo(*m_file)) m_readBackFailed = true;
+    }
+    // A line holds no LF, so its bytes go to the file as they are.
+    void Write(std::string_view bytes) {
+        if (m_file != nullptr) m_file->Append(bytes);
+    }
+
+    BlockWriter* m_file;
+    bool m_active = false;
+    std::string m_prefix;  // the first kLongLine bytes
+    NothingScan m_scan;
+    HeldBytes m_held;
+    bool m_readBackFailed = false;
 };
 
 void Report(std::FILE* errors, std::string_view message) {
@@ -80,39 +236,84 @@ ExitStatus RunBatchTool(const CommandLine& commandLine, std::FILE* standardInput
 
     BlockWriter printed(standardOutput);
     BlockWriter written(outputFile.get());
-    std::string record;
-    std::string upper;
+    BlockWriter* const file = outputFile ? &written : nullptr;
+    // The record's end as it goes to disk.
+    std::string recordEnd;
+    AppendOutputBytes(recordEnd, kRecordEnd);
     bool anyFailure = false;
-    auto onLine = [&](std::string_view line) {
-        upper.assign(line);
-        UpperCaseText(upper);
-        const LineOutcome outcome = EvaluateLineOutcome(upper);
+    // Prints the outcome of a line and writes its record: the line, which
+    // holds no LF and so goes to disk as it is ("" when its bytes are in the
+    // file already), and the value.
+    auto emit = [&](std::string_view line, const LineOutcome& outcome) {
         if (outcome.status == LineStatus::Nothing) return;
         anyFailure |= outcome.status == LineStatus::Failure;
-        AppendOutcome(printed.Pending(), outcome);
-        printed.Pending() += '\n';
-        printed.FlushIfFull();
-        if (outputFile) {
-            record.clear();
-            AppendOutputRecord(record, upper, outcome);
-            AppendOutputBytes(written.Pending(), record);
-            written.FlushIfFull();
+        char buffer[kValueTextRoom];
+        const std::string_view value = FormatOutcome(outcome, buffer);
+        printed.Append(value);
+        printed.Append('\n');
+        if (file != nullptr) {
+            file->Append(line);
+            file->Append(kRecordSeparator);
+            file->Append(value);
+            file->Append(recordEnd);
         }
     };
+    auto onLine = [&](std::string_view line) { emit(line, EvaluateLineOutcome(line)); };
 
+    // Each block is decoded by the input-file reading rules, upper-cased and
+    // cut into lines at every run of CR and LF. A line cut by the end of a
+    // block is carried over, or taken in pieces once it is long.
     std::vector<char> block(kBlockSize);
     std::string text;
+    std::string carry;
+    LongLine longLine(file);
     InputTextDecoder decoder;
-    LineCutter cutter;
     bool readFailed = false;
     while (!decoder.Ended() && !printed.Failed() && !written.Failed()) {
         const std::size_t got = ReadBlock(input, block.data(), block.size(), readFailed);
         if (got == 0) break;
         text.clear();
         decoder.Feed(std::string_view(block.data(), got), text);
-        cutter.Feed(text, onLine);
+        UpperCaseText(text);
+
+        // The loaded text ends every line with CR LF or a lone CR, so lines
+        // end at a CR, and an LF only ever follows one.
+        const char* p = text.data();
+        const char* const end = p + text.size();
+        for (;;) {
+            if (p != end && *p == '\n') ++p;
+            const void* found = std::memchr(p, '\r', static_cast<std::size_t>(end - p));
+            if (found == nullptr) break;
+            const char* lineEnd = static_cast<const char*>(found);
+            const std::string_view piece(p, static_cast<std::size_t>(lineEnd - p));
+            p = lineEnd + 1;
+            if (longLine.Active()) {
+                longLine.Add(piece);
+                emit({}, longLine.Finish());
+            } else if (!carry.empty()) {
+                carry.append(piece);
+                onLine(carry);
+                carry.clear();
+            } else if (!piece.empty()) {
+                onLine(piece);
+            }
+        }
+        const std::string_view tail(p, static_cast<std::size_t>(end - p));
+        if (longLine.Active()) {
+            longLine.Add(tail);
+        } else {
+            carry.append(tail);
+            if (carry.size() > kLongLine) {
+                longLine.Start(carry);
+                carry.clear();
+            }
+        }
     }
-    cutter.Finish(onLine);
+    if (longLine.Active()) {
+        emit({}, longLine.Finish());
+    } else if (!carry.empty()) {
+        onLine(carry);
+    }
 
     if (readFailed) {
         Report(errors, MsgOpenFailed(IsStandardInput(inputPath) ? "-" : inputPath));
@@ -120,8 +321,8 @@ ExitStatus RunBatchTool(const CommandLine& commandLine, std::FILE* standardInput
     }
     if (!printed.Flush() || std::fflush(standardOutput) != 0) return kUsageOrFileError;
     if (outputFile) {
-        written.Pending() += kOutputFileEnd;
-        const bool stored = written.Flush() && CloseOutputFile(outputFile);
+        written.Append(kOutputFileEnd);
+        const bool stored = !longLine.Lost() && written.Flush() && CloseOutputFile(outputFile);
         if (!stored) {
             Report(errors, MsgWriteFailed(*commandLine.output));
             return kUsageOrFileError;

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <limits>
+#include <random>
 
 #include "ResultFormat.h"
 
@@ -32,6 +36,31 @@ TEST(AppendFixed2, SameDigitsAsPrintf) {
         std::string out;
         AppendFixed2(out, v);
         EXPECT_EQ(out, expected) << v;
+    }
+}
+
+// Values of every magnitude, and exact ties of the second decimal (multiples
+// of 1/8 and finer), against the C library's "%.2f".
+TEST(AppendFixed2, SameDigitsAsPrintfAcrossMagnitudesAndTies) {
+    std::mt19937_64 random(7);
+    for (int i = 0; i < 300000; ++i) {
+        double v = 0.0;
+        if (i % 3 == 0) {
+            v = std::bit_cast<double>(random());  // any finite double
+            if (!std::isfinite(v)) continue;
+        } else if (i % 3 == 1) {
+            const int exponent = 1023 - 70 + static_cast<int>(random() % 140);  // 2^-70 to 2^70
+            v = std::bit_cast<double>((random() & 0x800FFFFFFFFFFFFFull) |
+                                      (static_cast<std::uint64_t>(exponent) << 52));
+        } else {
+            const auto eighths = static_cast<std::int64_t>(random() % 2000001) - 1000000;
+            v = static_cast<double>(eighths) / 8.0 / static_cast<double>(1 << (random() % 12));
+        }
+        char expected[400];
+        std::snprintf(expected, sizeof expected, "%.2f", v);
+        std::string out;
+        AppendFixed2(out, v);
+        ASSERT_EQ(out, expected) << std::hexfloat << v;
     }
 }
 

@@ -9,10 +9,11 @@ void AppendResultLine(std::string& resultText, const LineOutcome& outcome) {
 
 void AppendOutputRecord(std::string& outputText, std::string_view line,
                         const LineOutcome& outcome) {
+    char value[kValueTextRoom];
     outputText += line;
-    outputText += " = ";
-    AppendOutcome(outputText, outcome);
-    outputText += "\r\n\r\n";
+    outputText += kRecordSeparator;
+    outputText += FormatOutcome(outcome, value);
+    outputText += kRecordEnd;
 }
 
 BatchResult RunBatch(std::string_view expressionText, LeadBytePredicate isLeadByte) {

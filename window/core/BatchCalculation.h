@@ -28,6 +28,10 @@ void AppendResultLine(std::string& resultText, const LineOutcome& outcome);
 // Appends the output record of a line and its outcome: "LINE = %.2f\r\n\r\n".
 void AppendOutputRecord(std::string& outputText, std::string_view line, const LineOutcome& outcome);
 
+// The parts of an output record around the line and the value.
+inline constexpr std::string_view kRecordSeparator = " = ";
+inline constexpr std::string_view kRecordEnd = "\r\n\r\n";
+
 // Cuts text arriving in blocks into lines at runs of CR and LF, carrying a line
 // that is cut by a block boundary over to the next block.
 class LineCutter {

@@ -1,18 +1,41 @@
 #include "InputText.h"
 
+#include <cstring>
+
+namespace {
+
+// The first byte of [begin, end) equal to c, or end.
+const char* Find(const char* begin, const char* end, char c) {
+    const void* found = std::memchr(begin, c, static_cast<std::size_t>(end - begin));
+    return found != nullptr ? static_cast<const char*>(found) : end;
+}
+
+}  // namespace
+
 void InputTextDecoder::Feed(std::string_view bytes, std::string& text) {
     if (m_ended) return;
+    const char* p = bytes.data();
+    const char* end = p + bytes.size();
+    // A byte 0x1A or a zero byte ends the text.
+    const char* textEnd = Find(p, Find(p, end, '\x1a'), '\0');
+    m_ended = textEnd != end;
+    end = textEnd;
+
     text.reserve(text.size() + bytes.size());
-    for (const char c : bytes) {
-        if (c == '\x1a' || c == '\0') {
-            m_ended = true;
-            return;
-        }
+    while (p != end) {
         // A CR LF pair reads as one line end and is loaded as CR LF again; a
-        // lone LF becomes CR LF; a lone CR stays.
-        if (c == '\n' && !m_afterCR) text += '\r';
-        text += c;
-        m_afterCR = (c == '\r');
+        // lone LF becomes CR LF; a lone CR stays; every other byte is kept.
+        const char* lineFeed = Find(p, end, '\n');
+        text.append(p, static_cast<std::size_t>(lineFeed - p));
+        if (lineFeed == end) {
+            m_afterCR = end[-1] == '\r';
+            break;
+        }
+        const bool afterCR = lineFeed != p ? lineFeed[-1] == '\r' : m_afterCR;
+        if (!afterCR) text += '\r';
+        text += '\n';
+        m_afterCR = false;
+        p = lineFeed + 1;
     }
 }
 

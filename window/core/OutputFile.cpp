@@ -1,10 +1,21 @@
 #include "OutputFile.h"
 
+#include <cstring>
+
 void AppendOutputBytes(std::string& bytes, std::string_view outputText) {
     bytes.reserve(bytes.size() + outputText.size() + outputText.size() / 8);
-    for (const char c : outputText) {
-        if (c == '\n') bytes += '\r';
-        bytes += c;
+    const char* p = outputText.data();
+    const char* const end = p + outputText.size();
+    while (p != end) {
+        const void* found = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
+        if (found == nullptr) {
+            bytes.append(p, static_cast<std::size_t>(end - p));
+            return;
+        }
+        const char* lineFeed = static_cast<const char*>(found);
+        bytes.append(p, static_cast<std::size_t>(lineFeed - p));
+        bytes += "\r\n";
+        p = lineFeed + 1;
     }
 }
 

@@ -3,9 +3,21 @@
 // and nan.
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "ExprEngine.h"
+
+// Room for the text of any value or outcome: the largest double has 309
+// integer digits.
+inline constexpr std::size_t kValueTextRoom = 320;
+
+// The value with two decimals ("%.2f"), written into the buffer.
+std::string_view FormatFixed2(double value, char (&buffer)[kValueTextRoom]);
+
+// What stands for a line's outcome (see AppendOutcome), written into the buffer.
+std::string_view FormatOutcome(const LineOutcome& outcome, char (&buffer)[kValueTextRoom]);
 
 // Appends the value with two decimals ("%.2f").
 void AppendFixed2(std::string& out, double value);
