@@ -28,7 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text = DecodeInputText(bytes);
 
     // The text is the file up to its first 0x1A or NUL, with CR LF line ends.
-    const std::string_view kept = bytes.substr(0, bytes.find_first_of(std::string_view("\x1a\0", 2)));
+    const std::string_view kept =
+        bytes.substr(0, bytes.find_first_of(std::string_view("\x1a\0", 2)));
     FUZZ_CHECK(WithoutCR(text) == WithoutCR(kept));
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\n') FUZZ_CHECK(i > 0 && text[i - 1] == '\r');
@@ -65,7 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // On disk every LF of the records has CR CR before it, and the file ends in CR LF.
     const std::string file = OutputFileBytes(batch.outputText);
     FUZZ_CHECK(file.size() >= 2 && file.compare(file.size() - 2, 2, "\r\n") == 0);
-    FUZZ_CHECK(static_cast<std::size_t>(std::count(file.begin(), file.end(), '\n')) == 2 * lines + 1);
+    FUZZ_CHECK(static_cast<std::size_t>(std::count(file.begin(), file.end(), '\n')) ==
+               2 * lines + 1);
     for (std::size_t i = 0; i + 2 < file.size(); ++i) {
         if (file[i] == '\n') FUZZ_CHECK(file[i - 1] == '\r' && file[i - 2] == '\r');
     }

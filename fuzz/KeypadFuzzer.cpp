@@ -15,7 +15,7 @@ namespace {
 
 // Reads the fuzzer's bytes as a sequence of small decisions.
 class Bytes {
-public:
+  public:
     Bytes(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
     std::size_t Take(std::size_t limit) {
         std::size_t value = 0;
@@ -29,7 +29,7 @@ public:
         return text;
     }
 
-private:
+  private:
     const std::uint8_t* m_data;
     std::size_t m_size;
     std::size_t m_at = 0;

@@ -11,7 +11,9 @@ namespace {
     constexpr ControlTemplate kControls##id[] = {
 #define QV_CONTROL(id, cls, text, style, x, y, w, h) {id, cls, text, 0, style, x, y, w, h},
 #define QV_ICON(id, icon, style, x, y, w, h) {id, "Static", "", icon, style, x, y, w, h},
-#define QV_DIALOG_END(id) };
+#define QV_DIALOG_END(id) \
+    }                     \
+    ;
 #include "dialogs.def"
 #undef QV_DIALOG
 #undef QV_CONTROL

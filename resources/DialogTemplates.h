@@ -9,10 +9,10 @@
 
 struct ControlTemplate {
     int id;
-    const char* className;  // "Edit", "Button" or "Static"
-    const char* text;       // UTF-8; empty for an icon
-    int iconId;             // the icon resource of an icon static, else 0
-    std::uint32_t style;    // beyond WS_CHILD | WS_VISIBLE
+    const char* className;    // "Edit", "Button" or "Static"
+    const char* text;         // UTF-8; empty for an icon
+    int iconId;               // the icon resource of an icon static, else 0
+    std::uint32_t style;      // beyond WS_CHILD | WS_VISIBLE
     int x, y, width, height;  // dialog units
 };
 
@@ -23,7 +23,7 @@ struct DialogTemplate {
     std::uint32_t style;
     std::uint32_t exStyle;
     int pointSize;
-    const char* face;  // UTF-8
+    const char* face;                           // UTF-8
     std::span<const ControlTemplate> controls;  // in template order
 };
 

@@ -66,17 +66,25 @@ const HostileCase kHostileCases[] = {
     {"DeepOpening", std::string(1000000, '('), "Error   \r\n"},
     {"HugeLineThenShortOne", Repeat("1+", 5000000) + "\n2", "Error   \r\n2.00   \r\n"},
     {"HugeComment", "1//" + std::string(5000000, 'x'), "1.00   \r\n"},
-    {"CtrlZNulAndFF", std::string("1\xff" "2\r\n3\x1a\n4", 9), "0.00   \r\n3.00   \r\n"},
+    {"CtrlZNulAndFF",
+     std::string("1\xff"
+                 "2\r\n3\x1a\n4",
+                 9),
+     "0.00   \r\n3.00   \r\n"},
     {"NulEndsTheText", std::string("5\0\n6", 4), "5.00   \r\n"},
-    {"MixedLineEnds", "1\r2\n3\r\n4\n\r5\r\r\n\n6", "1.00   \r\n2.00   \r\n3.00   \r\n4.00   \r\n5.00   \r\n6.00   \r\n"},
+    {"MixedLineEnds", "1\r2\n3\r\n4\n\r5\r\r\n\n6",
+     "1.00   \r\n2.00   \r\n3.00   \r\n4.00   \r\n5.00   \r\n6.00   \r\n"},
     {"NamesAtAndBeyondTheLimit",
      std::string(63, 'a') + "\n" + std::string(64, 'a') + "\n" + std::string(10000, 'a'),
      "0.00   \r\nError   \r\nError   \r\n"},
-    {"NumbersBeyondTheLimit", std::string(64, '9') + "\n" + std::string(10000, '9'), "Error   \r\nError   \r\n"},
-    {"TokensAtAndBeyondTheLimit", Repeat("1+", 255) + "1,\n" + Repeat("1+", 256) + "1", "256.00   \r\nError   \r\n"},
+    {"NumbersBeyondTheLimit", std::string(64, '9') + "\n" + std::string(10000, '9'),
+     "Error   \r\nError   \r\n"},
+    {"TokensAtAndBeyondTheLimit", Repeat("1+", 255) + "1,\n" + Repeat("1+", 256) + "1",
+     "256.00   \r\nError   \r\n"},
 };
 
-class HostileFileTest : public HostileInputTest, public ::testing::WithParamInterface<HostileCase> {};
+class HostileFileTest : public HostileInputTest,
+                        public ::testing::WithParamInterface<HostileCase> {};
 
 TEST_P(HostileFileTest, EachLineGivesItsValueOrError) {
     EXPECT_EQ(CalcFile(GetParam().bytes), GetParam().results);
@@ -103,7 +111,8 @@ TEST_F(HostileInputTest, MillionsOfShortLines) {
 TEST_F(HostileInputTest, BinaryGarbageGivesOneResultPerLine) {
     std::mt19937 random(20261207);
     std::string bytes(1 << 20, '\0');
-    std::generate(bytes.begin(), bytes.end(), [&random] { return static_cast<char>(random() % 255 + 1); });
+    std::generate(bytes.begin(), bytes.end(),
+                  [&random] { return static_cast<char>(random() % 255 + 1); });
     const std::string results = CalcFile(bytes);
     // Every result line is a value or Error, each ending in three blanks and CR LF.
     std::size_t start = 0;
@@ -112,7 +121,9 @@ TEST_F(HostileInputTest, BinaryGarbageGivesOneResultPerLine) {
         const std::size_t end = results.find("   \r\n", start);
         ASSERT_NE(end, std::string::npos);
         const std::string value = results.substr(start, end - start);
-        EXPECT_TRUE(value == "Error" || value.find_first_not_of("-0123456789.infa") == std::string::npos) << value;
+        EXPECT_TRUE(value == "Error" ||
+                    value.find_first_not_of("-0123456789.infa") == std::string::npos)
+            << value;
         start = end + 5;
         ++count;
     }
@@ -121,8 +132,9 @@ TEST_F(HostileInputTest, BinaryGarbageGivesOneResultPerLine) {
 
 // A file name is only a name: nothing in it is run, and the editor gets it whole.
 TEST_F(HostileInputTest, OddFileNamesAreUsedAsTheyAre) {
-    const char* const names[] = {"with blanks.txt", "quote'\"s.txt", "semi;colon.txt", "$(touch ran).txt",
-                                 "`touch ran`.txt", "\xC3\xA9t\xC3\xA9 \xE6\x96\x87\xE4\xBB\xB6.txt"};
+    const char* const names[] = {
+        "with blanks.txt",  "quote'\"s.txt",   "semi;colon.txt",
+        "$(touch ran).txt", "`touch ran`.txt", "\xC3\xA9t\xC3\xA9 \xE6\x96\x87\xE4\xBB\xB6.txt"};
     for (const char* name : names) {
         const std::string input = folder.Write(std::string("in ") + name, "6*7\n");
         const std::string output = folder.Path(std::string("out ") + name);
@@ -142,8 +154,12 @@ TEST_F(HostileInputTest, OutputFaultsLeaveTheInputFileAlone) {
     const std::string bytes = "1+1\r\n\xff\x80 2*3\n";
     const std::string input = folder.Write("in.txt", bytes);
     std::filesystem::create_directory(folder.Path("folder"));
-    const std::string outputs[] = {folder.Path("missing/out.txt"), folder.Path("folder"), "/dev/full", input,
-                                   folder.Path(".") + "/in.txt", ""};
+    const std::string outputs[] = {folder.Path("missing/out.txt"),
+                                   folder.Path("folder"),
+                                   "/dev/full",
+                                   input,
+                                   folder.Path(".") + "/in.txt",
+                                   ""};
     for (const std::string& output : outputs) {
         ScriptedWindow faultWindow;
         CalcFromTo(faultWindow, input, output);

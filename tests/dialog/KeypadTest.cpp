@@ -150,7 +150,8 @@ const CharacterCase kCharacterCases[] = {
     {"SingleByteAfterPairs", "\xB0\x61z", IsGbkLeadByte, "\xB0\x61"},
 };
 
-class CharacterBackspaceTest : public KeypadTest, public ::testing::WithParamInterface<CharacterCase> {};
+class CharacterBackspaceTest : public KeypadTest,
+                               public ::testing::WithParamInterface<CharacterCase> {};
 
 TEST_P(CharacterBackspaceTest, RemovesTheWholeCharacter) {
     const CharacterCase& c = GetParam();

@@ -18,7 +18,8 @@ TEST_F(DialogTest, TenThousandEvaluations) {
 TEST_F(DialogTest, TenThousandKeypadPresses) {
     Open();
     window.Click(IDC_KEY_CLEAR);
-    const int keys[] = {IDC_KEY_7, IDC_KEY_PLUS, IDC_KEY_SQRT, IDC_KEY_9, IDC_KEY_BACKSPACE, IDC_KEY_4};
+    const int keys[] = {IDC_KEY_7, IDC_KEY_PLUS,      IDC_KEY_SQRT,
+                        IDC_KEY_9, IDC_KEY_BACKSPACE, IDC_KEY_4};
     std::string expected;
     std::size_t caret = 0;
     for (int press = 0; press < 10000; ++press) {

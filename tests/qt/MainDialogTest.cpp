@@ -702,7 +702,8 @@ class MainDialogTest : public QObject {
             QtDialogWindow window(IDD_QUORVANE_DIALOG, [](const QString&) {});
             CQuorvaneDlg dialog(window);
             QVERIFY(window.Open(dialog));
-            QCOMPARE(window.ControlText(IDC_RESULT), std::string("168.00   \r\n2.00   \r\n26.60   \r\n"));
+            QCOMPARE(window.ControlText(IDC_RESULT),
+                     std::string("168.00   \r\n2.00   \r\n26.60   \r\n"));
             QTest::keyClick(window.Control(IDC_EXPRESSION), Qt::Key_Escape);
             QTRY_VERIFY(!window.Dialog().isVisible());
             QCOMPARE(window.Dialog().result(), IDCANCEL);

@@ -14,7 +14,7 @@
 
 // The handlers a window calls when something happens to the dialog.
 class DialogEvents {
-public:
+  public:
     virtual ~DialogEvents() = default;
     // The window exists and its controls are created.
     virtual bool OnInitDialog() = 0;
@@ -44,7 +44,7 @@ using IconHandle = std::uintptr_t;
 enum class IconSize { Big, Small };
 
 class DialogWindow {
-public:
+  public:
     virtual ~DialogWindow() = default;
 
     // Runs the dialog modally, calling `events` until it closes; returns the

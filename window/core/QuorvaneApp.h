@@ -9,7 +9,7 @@
 
 // The four entries of the skinning library that the start-up calls.
 class SkinLibrary {
-public:
+  public:
     virtual ~SkinLibrary() = default;
     // Entry 1: prepare the library for the program's module.
     virtual void Init(std::uintptr_t instance, int a, int b, int c) = 0;
@@ -23,7 +23,7 @@ public:
 
 // What the start-up needs of its platform.
 class AppPlatform {
-public:
+  public:
     virtual ~AppPlatform() = default;
     virtual std::uintptr_t InstanceHandle() const = 0;
     virtual SkinLibrary& Skin() = 0;
@@ -34,11 +34,11 @@ public:
 };
 
 class CQuorvaneApp {
-public:
+  public:
     explicit CQuorvaneApp(AppPlatform& platform) : m_platform(platform) {}
     // Runs the whole program; false always: the program ends when the dialog closes.
     bool InitInstance();
 
-private:
+  private:
     AppPlatform& m_platform;
 };

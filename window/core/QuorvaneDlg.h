@@ -10,7 +10,7 @@
 #include "EditControl.h"
 
 class CQuorvaneDlg : public DialogEvents {
-public:
+  public:
     explicit CQuorvaneDlg(DialogWindow& window);
 
     // Runs the dialog modally; returns how it was closed.
@@ -47,10 +47,10 @@ public:
     std::string m_strKeyText;
     IconHandle m_hIcon;
 
-protected:
+  protected:
     DialogWindow& m_window;
 
-private:
+  private:
     // Enables or disables a file name box and its browse button, each that exists.
     void EnableFileSide(bool enabled, int nameBox, int browseButton);
     // Runs a file dialog that starts in the program's own path; a chosen path

@@ -1,7 +1,7 @@
 #include "SameFile.h"
 
-#include <filesystem>
 #include <exception>
+#include <filesystem>
 #include <system_error>
 
 #include "FileIo.h"
