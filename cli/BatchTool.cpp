@@ -192,6 +192,21 @@ class LongLine {
     bool m_readBackFailed = false;
 };
 
+// The first CR or LF in [p, end), or end; eight bytes at a time.
+const char* FindLineEnd(const char* p, const char* end) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101;
+    constexpr std::uint64_t kLow7 = kOnes * 0x7F;
+    // The high bit of each byte of the word that is zero, and only of those.
+    auto zeroBytes = [](std::uint64_t word) { return ~(((word & kLow7) + kLow7) | word | kLow7); };
+    for (; end - p >= 8; p += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p, sizeof word);
+        if ((zeroBytes(word ^ (kOnes * '\r')) | zeroBytes(word ^ (kOnes * '\n'))) != 0) break;
+    }
+    while (p != end && *p != '\r' && *p != '\n') ++p;
+    return p;
+}
+
 void Report(std::FILE* errors, std::string_view message) {
     std::fprintf(errors, "%.*s\n", static_cast<int>(message.size()), message.data());
 }
@@ -260,31 +275,28 @@ ExitStatus RunBatchTool(const CommandLine& commandLine, std::FILE* standardInput
     };
     auto onLine = [&](std::string_view line) { emit(line, EvaluateLineOutcome(line)); };
 
-    // Each block is decoded by the input-file reading rules, upper-cased and
-    // cut into lines at every run of CR and LF. A line cut by the end of a
-    // block is carried over, or taken in pieces once it is long.
-    std::vector<char> block(kBlockSize);
+    // Each block is read as it is, up to the byte that ends the text:
+    // loading a file by the input-file reading rules changes only its line
+    // ends, and lines are cut at every run of CR and LF either way. The block
+    // is upper-cased in place. A line cut by the end of a block is carried
+    // over, or taken in pieces once it is long.
     std::string text;
     std::string carry;
     LongLine longLine(file);
-    InputTextDecoder decoder;
+    bool ended = false;
     bool readFailed = false;
-    while (!decoder.Ended() && !printed.Failed() && !written.Failed()) {
-        const std::size_t got = ReadBlock(input, block.data(), block.size(), readFailed);
+    while (!ended && !printed.Failed() && !written.Failed()) {
+        text.resize(kBlockSize);
+        const std::size_t got = ReadBlock(input, text.data(), text.size(), readFailed);
         if (got == 0) break;
-        text.clear();
-        decoder.Feed(std::string_view(block.data(), got), text);
+        text.resize(TextLength(std::string_view(text.data(), got)));
+        ended = text.size() != got;
         UpperCaseText(text);
 
-        // The loaded text ends every line with CR LF or a lone CR, so lines
-        // end at a CR, and an LF only ever follows one.
         const char* p = text.data();
         const char* const end = p + text.size();
-        for (;;) {
-            if (p != end && *p == '\n') ++p;
-            const void* found = std::memchr(p, '\r', static_cast<std::size_t>(end - p));
-            if (found == nullptr) break;
-            const char* lineEnd = static_cast<const char*>(found);
+        for (const char* lineEnd = FindLineEnd(p, end); lineEnd != end;
+             lineEnd = FindLineEnd(p, end)) {
             const std::string_view piece(p, static_cast<std::size_t>(lineEnd - p));
             p = lineEnd + 1;
             if (longLine.Active()) {

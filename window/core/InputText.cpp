@@ -14,12 +14,10 @@ const char* Find(const char* begin, const char* end, char c) {
 
 void InputTextDecoder::Feed(std::string_view bytes, std::string& text) {
     if (m_ended) return;
+    const std::size_t length = TextLength(bytes);
+    m_ended = length != bytes.size();
     const char* p = bytes.data();
-    const char* end = p + bytes.size();
-    // A byte 0x1A or a zero byte ends the text.
-    const char* textEnd = Find(p, Find(p, end, '\x1a'), '\0');
-    m_ended = textEnd != end;
-    end = textEnd;
+    const char* const end = p + length;
 
     text.reserve(text.size() + bytes.size());
     while (p != end) {
@@ -37,6 +35,12 @@ void InputTextDecoder::Feed(std::string_view bytes, std::string& text) {
         m_afterCR = false;
         p = lineFeed + 1;
     }
+}
+
+std::size_t TextLength(std::string_view bytes) {
+    const char* begin = bytes.data();
+    return static_cast<std::size_t>(Find(begin, Find(begin, begin + bytes.size(), '\x1a'), '\0') -
+                                    begin);
 }
 
 std::string DecodeInputText(std::string_view bytes) {

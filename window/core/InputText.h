@@ -4,6 +4,7 @@
 // in the loaded text. Every other byte is kept.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -21,3 +22,8 @@ class InputTextDecoder {
 
 // The loaded text of a whole file.
 std::string DecodeInputText(std::string_view bytes);
+
+// How many of the bytes belong to the text: all of them up to the first byte
+// 0x1A or NUL, which ends the text. Loading changes only line ends, so the
+// lines of the bytes before that point are the lines of the loaded text.
+std::size_t TextLength(std::string_view bytes);

@@ -1,19 +1,40 @@
 #include "ResultFormat.h"
 
+#include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 namespace {
+
+// The two digits of 0 to 99, in order: "00", "01", ... "99".
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> digits{};
+    for (int i = 0; i < 100; ++i) {
+        digits[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+        digits[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+    }
+    return digits;
+}();
+
+// Writes two decimal digits of n, 0 to 99, backwards, ending before `end`.
+char* WriteTwoDigitsBackwards(char* end, std::uint64_t n) {
+    end -= 2;
+    std::memcpy(end, kDigitPairs.data() + 2 * n, 2);
+    return end;
+}
 
 // Writes the decimal digits of n backwards, ending before `end`; returns
 // where they start.
 char* WriteDigitsBackwards(char* end, std::uint64_t n) {
-    do {
-        *--end = static_cast<char>('0' + n % 10);
-        n /= 10;
-    } while (n != 0);
+    while (n >= 100) {
+        end = WriteTwoDigitsBackwards(end, n % 100);
+        n /= 100;
+    }
+    if (n >= 10) return WriteTwoDigitsBackwards(end, n);
+    *--end = static_cast<char>('0' + n);
     return end;
 }
 
@@ -51,9 +72,7 @@ char* FormatFixed2Exact(char* end, double value) {
         }
         // Below 2^-11 the value rounds to 0.00.
     }
-    char* p = end;
-    *--p = static_cast<char>('0' + cents % 10);
-    *--p = static_cast<char>('0' + cents / 10);
+    char* p = WriteTwoDigitsBackwards(end, cents);
     *--p = '.';
     p = WriteDigitsBackwards(p, integer);
     if (negative) *--p = '-';
