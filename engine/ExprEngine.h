@@ -65,7 +65,10 @@ struct StatementList {
 
 // The value of an operand: a variable token that holds no result of its own
 // reads its variable record, every other record its own value.
-double OperandValue(const ExprItem& item);
+inline double OperandValue(const ExprItem& item) {
+    if (item.kind == KIND_VARIABLE && item.prec != 1) return item.ref->value;
+    return item.value;
+}
 
 // True when the text is a number literal: at least one character, all of them
 // digits or dots.

@@ -101,60 +101,96 @@ std::int32_t CExprEngine::SplitLine(const char* text, RawTokenList& raw) const {
     return 1;
 }
 
-std::int32_t IsNumber(std::string_view text) {
-    if (text.empty()) return 0;
+namespace {
+
+bool OnlyDigitsAndDots(std::string_view text) {
     for (const char c : text) {
-        if (c != '.' && !IsDigit(c)) return 0;
+        if (c != '.' && !IsDigit(c)) return false;
     }
-    return 1;
+    return true;
 }
 
-double NumberValue(std::string_view text) {
-    // The longest prefix of the form digits [ '.' digits ], its digits read
-    // into one integer as they come (wrapping harmlessly when there are more
-    // than 19 of them: the integer is then not used).
+}  // namespace
+
+std::int32_t IsNumber(std::string_view text) {
+    return !text.empty() && OnlyDigitsAndDots(text) ? 1 : 0;
+}
+
+namespace {
+
+// The longest prefix of a text of the form digits [ '.' digits ], its digits
+// read into one integer as they come (wrapping harmlessly when there are more
+// than 19 of them: the integer is then not used).
+struct DecimalPrefix {
     std::uint64_t mantissa = 0;
-    std::size_t end = 0;
-    while (end < text.size() && IsDigit(text[end])) {
-        mantissa = mantissa * 10 + static_cast<std::uint64_t>(text[end] - '0');
-        ++end;
-    }
-    std::size_t digits = end;
+    std::size_t digits = 0;
     std::size_t fractionDigits = 0;
-    if (end < text.size() && text[end] == '.') {
-        ++end;
-        while (end < text.size() && IsDigit(text[end])) {
-            mantissa = mantissa * 10 + static_cast<std::uint64_t>(text[end] - '0');
-            ++end;
-            ++fractionDigits;
-        }
-        digits += fractionDigits;
+    std::size_t end = 0;
+};
+
+DecimalPrefix ScanDecimalPrefix(std::string_view text) {
+    DecimalPrefix prefix;
+    std::size_t i = 0;
+    for (; i < text.size() && IsDigit(text[i]); ++i) {
+        prefix.mantissa = prefix.mantissa * 10 + static_cast<std::uint64_t>(text[i] - '0');
     }
-    if (digits == 0) return 0.0;
+    prefix.digits = i;
+    if (i < text.size() && text[i] == '.') {
+        const std::size_t fractionStart = ++i;
+        for (; i < text.size() && IsDigit(text[i]); ++i) {
+            prefix.mantissa = prefix.mantissa * 10 + static_cast<std::uint64_t>(text[i] - '0');
+        }
+        prefix.fractionDigits = i - fractionStart;
+        prefix.digits += prefix.fractionDigits;
+    }
+    prefix.end = i;
+    return prefix;
+}
+
+// The value of the prefix, correctly rounded.
+double DecimalValue(const DecimalPrefix& prefix, std::string_view text) {
+    if (prefix.digits == 0) return 0.0;
 
     // An integer of at most 2^53 and a scale of at most 10^22 are exact in a
     // double, so one division gives the correctly rounded value.
     static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                               1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                               1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    if (digits <= 19 && mantissa <= (std::uint64_t{1} << 53) && fractionDigits <= 22) {
-        const double whole = static_cast<double>(mantissa);
-        return fractionDigits == 0 ? whole : whole / kPowersOfTen[fractionDigits];
+    if (prefix.digits <= 19 && prefix.mantissa <= (std::uint64_t{1} << 53) &&
+        prefix.fractionDigits <= 22) {
+        const double whole = static_cast<double>(prefix.mantissa);
+        return prefix.fractionDigits == 0 ? whole : whole / kPowersOfTen[prefix.fractionDigits];
     }
 
     // Long literals: the library's correctly rounded conversion.
     char buffer[kItemNameSize + 1];
     buffer[0] = '0';  // so that ".5" reads as "0.5"
-    std::memcpy(buffer + 1, text.data(), end);
+    std::memcpy(buffer + 1, text.data(), prefix.end);
     double value = 0.0;
-    std::from_chars(buffer, buffer + end + 1, value);
+    std::from_chars(buffer, buffer + prefix.end + 1, value);
     return value;
 }
+
+// IsNumber and, for a number literal, NumberValue, in one pass over the text.
+bool ReadNumberLiteral(std::string_view text, double& value) {
+    const DecimalPrefix prefix = ScanDecimalPrefix(text);
+    if (text.empty() || !OnlyDigitsAndDots(text.substr(prefix.end))) return false;
+    value = DecimalValue(prefix, text);
+    return true;
+}
+
+}  // namespace
+
+double NumberValue(std::string_view text) { return DecimalValue(ScanDecimalPrefix(text), text); }
 
 inline int CExprEngine::TableRowOf(const char* padded, std::size_t length) const {
     // Rows are tried in table order; only those whose name starts with the
     // text's first byte can match. No name of the table is as long as
     // kTableNameBytes.
+    if (length == 1) {
+        const int index = kSingleByteRows[static_cast<unsigned char>(padded[0])];
+        return index < m_tableCount ? index : -1;
+    }
     if (length >= kTableNameBytes) return -1;
     std::uint64_t word;
     std::memcpy(&word, padded, sizeof word);
@@ -204,9 +240,10 @@ std::int32_t CExprEngine::BuildTokens(const RawTokenList& raw, TokenList& tokens
         }
         token.prec = 0;
         const std::string_view view(text, length);
-        if (IsNumber(view)) {
+        double number;
+        if (ReadNumberLiteral(view, number)) {
             token.kind = KIND_NUMBER;
-            SetItemValue(token, NumberValue(view));
+            SetItemValue(token, number);
         } else {
             token.kind = KIND_VARIABLE;
             token.ref = FindOrAddVariable(view);

@@ -4,11 +4,6 @@
 #include "ExprEngine.h"
 #include "Lexing.h"
 
-double OperandValue(const ExprItem& item) {
-    if (item.kind == KIND_VARIABLE && item.prec != 1) return item.ref->value;
-    return item.value;
-}
-
 namespace {
 
 // Rounds half away from zero, keeping the result a double; never -0.

@@ -59,6 +59,19 @@ inline constexpr std::array<std::uint32_t, 256> kRowsByFirstByte = [] {
     return rows;
 }();
 
+// For every byte, the first row whose name is that byte alone, or -1.
+inline constexpr std::array<std::int8_t, 256> kSingleByteRows = [] {
+    std::array<std::int8_t, 256> rows{};
+    rows.fill(-1);
+    for (int row = kTableRows - 1; row >= 0; --row) {
+        if (kRowNameLengths[static_cast<std::size_t>(row)] == 1) {
+            rows[static_cast<unsigned char>(kPreparedTable[row].name[0])] =
+                static_cast<std::int8_t>(row);
+        }
+    }
+    return rows;
+}();
+
 // The single-character operators: rows of a kind other than KIND_FUNCTION
 // whose name is one character long.
 inline constexpr std::array<bool, 256> kOperatorChars = [] {
