@@ -30,6 +30,7 @@ class BlockWriter {
     explicit BlockWriter(std::FILE* file) : m_file(file), m_block(kBlockSize) {}
 
     void Append(std::string_view bytes) {
+        if (bytes.empty()) return;
         if (bytes.size() > m_block.size() - m_used) {
             Flush();
             if (bytes.size() >= m_block.size()) {

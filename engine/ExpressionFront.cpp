@@ -59,7 +59,7 @@ std::int32_t CExprEngine::ParseLine(std::string_view text, TokenList* postfix,
     // of a comment mark right after it: anything longer fails the line.
     char copy[kLineLimit + 3];
     const std::size_t copied = std::min(text.size(), static_cast<std::size_t>(kLineLimit + 2));
-    std::memcpy(copy, text.data(), copied);
+    if (copied != 0) std::memcpy(copy, text.data(), copied);
     copy[copied] = '\0';
 
     m_variables = variables;

@@ -210,7 +210,9 @@ inline int CExprEngine::TableRowOf(const char* padded, std::size_t length) const
 
 std::int32_t CExprEngine::Classify(std::string_view text, ExprItem*& row) {
     char padded[kTableNameBytes] = {};
-    if (text.size() < kTableNameBytes) std::memcpy(padded, text.data(), text.size());
+    if (!text.empty() && text.size() < kTableNameBytes) {
+        std::memcpy(padded, text.data(), text.size());
+    }
     const int index = TableRowOf(padded, text.size());
     if (index >= 0) {
         row = &m_table[index];

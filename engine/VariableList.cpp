@@ -51,7 +51,7 @@ ExprItem* VariableList::Insert(std::size_t position, std::string_view name) {
     record->kind = KIND_VARIABLE;
     record->prec = 0;
     const std::size_t length = std::min(name.size(), static_cast<std::size_t>(kItemNameSize - 1));
-    std::memcpy(record->name, name.data(), length);
+    if (length != 0) std::memcpy(record->name, name.data(), length);
     record->name[length] = '\0';
     record->value = 0.0;
     record->ivalue = 0;

@@ -6,6 +6,7 @@ namespace {
 
 // The first byte of [begin, end) equal to c, or end.
 const char* Find(const char* begin, const char* end, char c) {
+    if (begin == end) return end;
     const void* found = std::memchr(begin, c, static_cast<std::size_t>(end - begin));
     return found != nullptr ? static_cast<const char*>(found) : end;
 }
