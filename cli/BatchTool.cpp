@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -27,26 +28,27 @@ static_assert(kLongLine > kLineLimit + 2);
 // Collects bytes and writes them out in blocks of kBlockSize; remembers a failure.
 class BlockWriter {
   public:
-    explicit BlockWriter(std::FILE* file) : m_file(file), m_block(kBlockSize) {}
+    explicit BlockWriter(std::FILE* file)
+        : m_file(file), m_block(std::make_unique_for_overwrite<char[]>(kBlockSize)) {}
 
     void Append(std::string_view bytes) {
         if (bytes.empty()) return;
-        if (bytes.size() > m_block.size() - m_used) {
+        if (bytes.size() > kBlockSize - m_used) {
             Flush();
-            if (bytes.size() >= m_block.size()) {
+            if (bytes.size() >= kBlockSize) {
                 Write(bytes);
                 return;
             }
         }
-        std::memcpy(m_block.data() + m_used, bytes.data(), bytes.size());
+        std::memcpy(m_block.get() + m_used, bytes.data(), bytes.size());
         m_used += bytes.size();
     }
     void Append(char c) {
-        if (m_used == m_block.size()) Flush();
+        if (m_used == kBlockSize) Flush();
         m_block[m_used++] = c;
     }
     bool Flush() {
-        Write(std::string_view(m_block.data(), m_used));
+        Write(std::string_view(m_block.get(), m_used));
         m_used = 0;
         return !m_failed;
     }
@@ -58,7 +60,7 @@ class BlockWriter {
     }
 
     std::FILE* m_file;
-    std::vector<char> m_block;
+    std::unique_ptr<char[]> m_block;
     std::size_t m_used = 0;
     bool m_failed = false;
 };

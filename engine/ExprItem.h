@@ -28,7 +28,7 @@ struct ExprItem {
 // negative) truncated toward zero. Values beyond 64 bits or not a number give 0;
 // others keep the low 32 bits of the truncated integer.
 inline std::int32_t RoundToInt32(double x) {
-    const double shifted = x >= 0.0 ? x + 0.5 : x - 0.5;
+    const double shifted = x + std::copysign(0.5, x);  // -0.0 gives -0.5, truncated to 0 too
     // Beyond 2^63 (or not a number) the integer does not exist. Below it the
     // conversion to 64 bits truncates toward zero, and the low 32 bits are
     // kept, as a 32-bit integer conversion of the truncated value would.

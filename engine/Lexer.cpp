@@ -171,11 +171,21 @@ double DecimalValue(const DecimalPrefix& prefix, std::string_view text) {
     return value;
 }
 
-// IsNumber and, for a number literal, NumberValue, in one pass over the text.
-bool ReadNumberLiteral(std::string_view text, double& value) {
+// IsNumber and, for a number literal, the token's value as NumberValue
+// gives it, in one pass over the text. An integer literal below 2^52 is its
+// own value, and adding 0.5 to it is exact, so its rounded twin is its low
+// 32 bits, as RoundToInt32 gives them, without a trip through floating point.
+bool ReadNumberLiteral(std::string_view text, ExprItem& token) {
     const DecimalPrefix prefix = ScanDecimalPrefix(text);
     if (text.empty() || !OnlyDigitsAndDots(text.substr(prefix.end))) return false;
-    value = DecimalValue(prefix, text);
+    const double value = DecimalValue(prefix, text);
+    if (prefix.fractionDigits == 0 && prefix.digits <= 19 &&
+        prefix.mantissa < (std::uint64_t{1} << 52)) {
+        token.value = value;
+        token.ivalue = static_cast<std::int32_t>(static_cast<std::uint32_t>(prefix.mantissa));
+    } else {
+        SetItemValue(token, value);
+    }
     return true;
 }
 
@@ -242,10 +252,8 @@ std::int32_t CExprEngine::BuildTokens(const RawTokenList& raw, TokenList& tokens
         }
         token.prec = 0;
         const std::string_view view(text, length);
-        double number;
-        if (ReadNumberLiteral(view, number)) {
+        if (ReadNumberLiteral(view, token)) {
             token.kind = KIND_NUMBER;
-            SetItemValue(token, number);
         } else {
             token.kind = KIND_VARIABLE;
             token.ref = FindOrAddVariable(view);
