@@ -27,7 +27,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 # median: the middle of the numbers on standard input
-median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+median() { sort -g | awk 'NF { v[++n] = $1 } END { print v[int((n + 1) / 2)] }'; }
 
 # run_cli FILE RUNS: times quorvane-cli FILE -o OUT; prints "lines/s peak-KiB"
 # (the peak resident memory, from GNU time; "n/a" without it)
