@@ -1,11 +1,15 @@
-// The engine on arbitrary bytes: any line gives an outcome, never a crash.
+// The engine on arbitrary bytes: any line gives an outcome, never a crash,
+// and its value is written with the same digits as printf's "%.2f".
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <string>
 #include <string_view>
 
 #include "ExprEngine.h"
 #include "FuzzCheck.h"
+#include "ResultFormat.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view line(reinterpret_cast<const char*>(data), size);
@@ -13,5 +17,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (outcome.status != LineStatus::Value) FUZZ_CHECK(outcome.value == 0.0);
     const double plain = EvaluateLine(line);
     FUZZ_CHECK(plain == outcome.value || (std::isnan(plain) && std::isnan(outcome.value)));
+    if (std::isfinite(outcome.value)) {
+        char expected[400];
+        std::snprintf(expected, sizeof expected, "%.2f", outcome.value);
+        std::string written;
+        AppendFixed2(written, outcome.value);
+        FUZZ_CHECK(written == expected);
+    }
     return 0;
 }
