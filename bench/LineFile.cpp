@@ -23,6 +23,11 @@ std::vector<std::string> LoadLines(const char* path) {
     return lines;
 }
 
+void PrintRates(const char* name, std::size_t lineCount, const LineRates& rates) {
+    std::printf("%s: %zu lines, %.0f lines/s, cpu %.0f lines/s", name, lineCount, rates.wall,
+                rates.cpu);
+}
+
 int RepeatsArgument(int argc, char** argv) {
     const int repeats = argc > 2 ? std::atoi(argv[2]) : 5;
     return repeats > 0 ? repeats : 1;

@@ -16,10 +16,11 @@ int main(int argc, char** argv) {
     for (std::string& line : lines) UpperCaseText(line);
 
     double sum = 0.0;
-    const double rate = MedianLinesPerSecond(lines.size(), RepeatsArgument(argc, argv), [&] {
+    const LineRates rates = MedianLinesPerSecond(lines.size(), RepeatsArgument(argc, argv), [&] {
         sum = 0.0;
         for (const std::string& line : lines) sum += EvaluateLine(line);
     });
-    std::printf("EvaluateLine: %zu lines, %.0f lines/s, sum %.6g\n", lines.size(), rate, sum);
+    PrintRates("EvaluateLine", lines.size(), rates);
+    std::printf(", sum %.6g\n", sum);
     return 0;
 }

@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
 
     double sum = 0.0;
     std::size_t failures = 0;
-    const double rate = MedianLinesPerSecond(lines.size(), RepeatsArgument(argc, argv), [&] {
+    const LineRates rates = MedianLinesPerSecond(lines.size(), RepeatsArgument(argc, argv), [&] {
         sum = 0.0;
         failures = 0;
         for (const std::string& line : lines) {
@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
             }
         }
     });
-    std::printf("muparser: %zu lines, %.0f lines/s, sum %.6g, %zu failures\n", lines.size(), rate,
-                sum, failures);
+    PrintRates("muparser", lines.size(), rates);
+    std::printf(", sum %.6g, %zu failures\n", sum, failures);
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "BatchTool.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -18,6 +19,7 @@
 namespace {
 
 constexpr std::size_t kBlockSize = 1 << 20;
+constexpr std::size_t kFirstBlockSize = 1 << 14;
 
 // A line longer than this is not held whole (see LongLine). The engine
 // decides a line from its first kLineLimit + 2 characters and from whether
@@ -283,15 +285,19 @@ ExitStatus RunBatchTool(const CommandLine& commandLine, std::FILE* standardInput
     // ends, and lines are cut at every run of CR and LF either way. The block
     // is upper-cased in place. A line cut by the end of a block is carried
     // over, or taken in pieces once it is long.
+    // The blocks grow to kBlockSize from a small first one, so that a small
+    // input touches little memory.
     std::string text;
+    std::size_t blockSize = kFirstBlockSize;
     std::string carry;
     LongLine longLine(file);
     bool ended = false;
     bool readFailed = false;
     while (!ended && !printed.Failed() && !written.Failed()) {
-        text.resize(kBlockSize);
+        text.resize(blockSize);
         const std::size_t got = ReadBlock(input, text.data(), text.size(), readFailed);
         if (got == 0) break;
+        if (got == blockSize) blockSize = std::min(2 * blockSize, kBlockSize);
         text.resize(TextLength(std::string_view(text.data(), got)));
         ended = text.size() != got;
         UpperCaseText(text);
