@@ -27,6 +27,28 @@ constexpr std::size_t kFirstBlockSize = 1 << 14;
 constexpr std::size_t kLongLine = 1 << 16;
 static_assert(kLongLine > kLineLimit + 2);
 
+// Copies n bytes, the few bytes of a value or a line without a library call:
+// two overlapping copies of fixed size cover any n between that size and
+// twice it.
+void CopyBytes(char* to, const char* from, std::size_t n) {
+    if (n > 32) {
+        std::memcpy(to, from, n);
+    } else if (n >= 16) {
+        std::memcpy(to, from, 16);
+        std::memcpy(to + n - 16, from + n - 16, 16);
+    } else if (n >= 8) {
+        std::memcpy(to, from, 8);
+        std::memcpy(to + n - 8, from + n - 8, 8);
+    } else if (n >= 4) {
+        std::memcpy(to, from, 4);
+        std::memcpy(to + n - 4, from + n - 4, 4);
+    } else if (n > 0) {
+        to[0] = from[0];
+        to[n / 2] = from[n / 2];
+        to[n - 1] = from[n - 1];
+    }
+}
+
 // Collects bytes and writes them out in blocks of kBlockSize; remembers a failure.
 class BlockWriter {
   public:
@@ -42,7 +64,7 @@ class BlockWriter {
                 return;
             }
         }
-        std::memcpy(m_block.get() + m_used, bytes.data(), bytes.size());
+        CopyBytes(m_block.get() + m_used, bytes.data(), bytes.size());
         m_used += bytes.size();
     }
     void Append(char c) {

@@ -7,13 +7,13 @@
 
 namespace {
 
-// True when the line holds nothing but blanks and tabs before its end, its
-// first newline or its comment.
+// True when the line holds nothing but blanks and tabs before its end (or
+// first NUL), its first newline or its comment.
 bool HoldsNothing(std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (c == ' ' || c == '\t') continue;
-        if (c == '\n') return true;
+        if (c == '\n' || c == '\0') return true;
         if (c == '/' && i + 1 < text.size() && text[i + 1] == '/') return true;
         return false;
     }
@@ -157,7 +157,8 @@ std::int32_t CExprEngine::EvaluateStatements(StatementList* statements, Variable
 }
 
 LineOutcome EvaluateLineOutcome(std::string_view text) {
-    text = text.substr(0, text.find('\0'));
+    // A NUL ends the text: the test for nothing and the comment cut of the
+    // parse both stop at it.
     if (HoldsNothing(text)) return {LineStatus::Nothing, 0.0};
 
     CExprEngine engine;
