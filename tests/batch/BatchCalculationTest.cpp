@@ -12,6 +12,8 @@ struct BatchCase {
     std::string outputText;
 };
 
+void PrintTo(const BatchCase& c, std::ostream* os) { *os << c.name; }
+
 class RunBatchTest : public ::testing::TestWithParam<BatchCase> {};
 
 TEST_P(RunBatchTest, ResultAndOutputText) {

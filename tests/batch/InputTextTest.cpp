@@ -10,6 +10,8 @@ struct DecodeCase {
     std::string text;
 };
 
+void PrintTo(const DecodeCase& c, std::ostream* os) { *os << c.name; }
+
 class DecodeInputTextTest : public ::testing::TestWithParam<DecodeCase> {};
 
 TEST_P(DecodeInputTextTest, LoadedText) {
