@@ -1,0 +1,75 @@
+// Output of quorvane-cli gathered into blocks, so that it is written with few
+// large writes.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string_view>
+
+#include "FileIo.h"
+
+inline constexpr std::size_t kBlockSize = 1 << 20;
+
+// Copies n bytes, the few bytes of a value or a line without a library call:
+// two overlapping copies of fixed size cover any n between that size and
+// twice it.
+inline void CopyBytes(char* to, const char* from, std::size_t n) {
+    if (n > 32) {
+        std::memcpy(to, from, n);
+    } else if (n >= 16) {
+        std::memcpy(to, from, 16);
+        std::memcpy(to + n - 16, from + n - 16, 16);
+    } else if (n >= 8) {
+        std::memcpy(to, from, 8);
+        std::memcpy(to + n - 8, from + n - 8, 8);
+    } else if (n >= 4) {
+        std::memcpy(to, from, 4);
+        std::memcpy(to + n - 4, from + n - 4, 4);
+    } else if (n > 0) {
+        to[0] = from[0];
+        to[n / 2] = from[n / 2];
+        to[n - 1] = from[n - 1];
+    }
+}
+
+// Collects bytes and writes them out in blocks of kBlockSize; remembers a failure.
+class BlockWriter {
+  public:
+    explicit BlockWriter(std::FILE* file)
+        : m_file(file), m_block(std::make_unique_for_overwrite<char[]>(kBlockSize)) {}
+
+    void Append(std::string_view bytes) {
+        if (bytes.empty()) return;
+        if (bytes.size() > kBlockSize - m_used) {
+            Flush();
+            if (bytes.size() >= kBlockSize) {
+                Write(bytes);
+                return;
+            }
+        }
+        CopyBytes(m_block.get() + m_used, bytes.data(), bytes.size());
+        m_used += bytes.size();
+    }
+    void Append(char c) {
+        if (m_used == kBlockSize) Flush();
+        m_block[m_used++] = c;
+    }
+    bool Flush() {
+        Write(std::string_view(m_block.get(), m_used));
+        m_used = 0;
+        return !m_failed;
+    }
+    bool Failed() const { return m_failed; }
+
+  private:
+    void Write(std::string_view bytes) {
+        if (m_file != nullptr && !m_failed && !bytes.empty()) m_failed = !WriteBytes(m_file, bytes);
+    }
+
+    std::FILE* m_file;
+    std::unique_ptr<char[]> m_block;
+    std::size_t m_used = 0;
+    bool m_failed = false;
+};
