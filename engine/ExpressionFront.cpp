@@ -78,7 +78,8 @@ std::int32_t CExprEngine::ParseLine(std::string_view text, TokenList* postfix,
 std::int32_t CExprEngine::ResetVariableTokens(StatementList& statements) {
     for (std::int32_t s = 0; s < statements.count; ++s) {
         TokenList& list = *statements.lists[s];
-        for (std::int32_t i = 0; i < list.count; ++i) {
+        const std::int32_t count = list.count;
+        for (std::int32_t i = 0; i < count; ++i) {
             ExprItem& item = list.items[i];
             if (item.kind != KIND_VARIABLE) continue;
             item.prec = 0;
@@ -100,9 +101,10 @@ std::int32_t CExprEngine::EvaluateStatements(StatementList* statements, Variable
     NumberBackup numbers;
     for (std::int32_t s = 0; s < statements->count; ++s) {
         TokenList& list = *statements->lists[s];
+        const std::int32_t count = list.count;
         ItemStack<kListRoom> stack;
         stack.count = 0;
-        for (std::int32_t i = 0; i < list.count; ++i) {
+        for (std::int32_t i = 0; i < count; ++i) {
             ExprItem& item = list.items[i];
             ExprItem* target = nullptr;
             double v = 0.0;

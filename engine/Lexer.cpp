@@ -238,7 +238,8 @@ std::int32_t CExprEngine::Classify(std::string_view text, ExprItem*& row) {
 
 // Classifies each raw token as Classify does, on the padded texts of the list.
 std::int32_t CExprEngine::BuildTokens(const RawTokenList& raw, TokenList& tokens) {
-    for (std::int32_t i = 0; i < raw.count; ++i) {
+    const std::int32_t count = raw.count;
+    for (std::int32_t i = 0; i < count; ++i) {
         const char* text = raw.text[i];
         const std::size_t length = raw.length[i];
         ExprItem& token = tokens.items[i];
@@ -259,6 +260,6 @@ std::int32_t CExprEngine::BuildTokens(const RawTokenList& raw, TokenList& tokens
             token.ref = FindOrAddVariable(view);
         }
     }
-    tokens.count = raw.count;
+    tokens.count = count;
     return 1;
 }

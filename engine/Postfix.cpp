@@ -21,7 +21,8 @@ std::int32_t CExprEngine::ToPostfix(TokenList& infix, TokenList& postfix) const 
     stack.count = 0;
     bool signMayFollow = true;  // at the start of the line
 
-    for (std::int32_t i = 0; i < infix.count; ++i) {
+    const std::int32_t count = infix.count;
+    for (std::int32_t i = 0; i < count; ++i) {
         ExprItem& token = infix.items[i];
         switch (token.kind) {
             case KIND_PAREN:
