@@ -3,6 +3,7 @@
 // answered from the event loop.
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QInputMethodEvent>
@@ -475,6 +476,29 @@ class MainDialogTest : public QObject {
         QVERIFY(stayedOpen);
         QCOMPARE(LineEdit(IDC_INPUT_FILE)->text(), QString());
         QCOMPARE(LineEdit(IDC_OUTPUT_FILE)->text(), QString());
+    }
+
+    // Prints how long "&Calc" takes on a large input file; the boxes of the
+    // real widgets are filled once per run.
+    void calcOnAHundredThousandLinesPrintsItsTime() {
+        const QString input = FilePath(QStringLiteral("large.txt"));
+        QByteArray lines;
+        for (int i = 0; i < 50000; ++i) {
+            lines += "((((1+2)+(3+4)+(5+6)+(7+8)+(9+10))*6+8)-2)/2.0\r\nsin(" +
+                     QByteArray::number(i % 999 + 1) + ")*cos(7)+atan2(5,9)\r\n";
+        }
+        WriteFile(input, lines);
+        Click(IDC_INPUT_FROM);
+        TypeInto(IDC_INPUT_FILE, input);
+        QElapsedTimer timer;
+        timer.start();
+        Click(IDOK);
+        const qint64 elapsed = timer.elapsed();
+        qInfo("\"&Calc\" on 100000 lines of the input file: %lld ms",
+              static_cast<long long>(elapsed));
+        QCOMPARE(Result()->blockCount(), 100001);
+        QVERIFY(Result()->toPlainText().startsWith(QStringLiteral("168.00   \n")));
+        QCOMPARE(Expression()->blockCount(), 100001);
     }
 
     void outputToWritesTheExactBytes() {
