@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "Utf8Text.h"
+
 namespace {
 
 // How much of a long text a report shows around the first difference.
@@ -15,15 +17,6 @@ std::string Excerpt(std::string_view text, std::size_t from) {
     shown += Escaped(text.substr(start, 2 * kContext));
     if (start + 2 * kContext < text.size()) shown += "...";
     return shown;
-}
-
-std::string Utf8(std::wstring_view text) {
-    const int size = static_cast<int>(text.size());
-    const int length =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), length, nullptr, nullptr);
-    return utf8;
 }
 
 }  // namespace
@@ -82,7 +75,7 @@ bool Checker::Equal(std::string_view what, long long actual, long long expected)
 
 bool Checker::Equal(std::string_view what, std::wstring_view actual, std::wstring_view expected) {
     if (actual == expected) return true;
-    return Equal(what, Utf8(actual), Utf8(expected));
+    return Equal(what, Utf8FromWide(actual), Utf8FromWide(expected));
 }
 
 void Checker::Fail(std::string_view what, const std::string& detail) {

@@ -2,6 +2,8 @@
 
 #include <cwchar>
 
+#include "Utf8Text.h"
+
 namespace {
 
 struct WindowSearch {
@@ -95,10 +97,4 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     }
 }
 
-std::wstring Wide(std::string_view utf8) {
-    const int size = static_cast<int>(utf8.size());
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), length);
-    return wide;
-}
+std::wstring Wide(std::string_view utf8) { return WideFromUtf8(utf8); }
