@@ -1,8 +1,6 @@
 #include "BatchTool.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <cstring>
 #include <string_view>
 
 #include "BatchCalculation.h"
@@ -21,21 +19,6 @@ namespace {
 // The first block read is small, so that a small input touches little memory;
 // the blocks grow to kBlockSize.
 constexpr std::size_t kFirstBlockSize = 1 << 14;
-
-// The first CR or LF in [p, end), or end; eight bytes at a time.
-const char* FindLineEnd(const char* p, const char* end) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101;
-    constexpr std::uint64_t kLow7 = kOnes * 0x7F;
-    // The high bit of each byte of the word that is zero, and only of those.
-    auto zeroBytes = [](std::uint64_t word) { return ~(((word & kLow7) + kLow7) | word | kLow7); };
-    for (; end - p >= 8; p += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, p, sizeof word);
-        if ((zeroBytes(word ^ (kOnes * '\r')) | zeroBytes(word ^ (kOnes * '\n'))) != 0) break;
-    }
-    while (p != end && *p != '\r' && *p != '\n') ++p;
-    return p;
-}
 
 void Report(std::FILE* errors, std::string_view message) {
     std::fprintf(errors, "%.*s\n", static_cast<int>(message.size()), message.data());

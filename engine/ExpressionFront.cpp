@@ -24,19 +24,24 @@ bool IsDivision(const ExprItem& op) { return op.name[0] == '/'; }
 bool IsRemainder(const ExprItem& op) { return op.name[0] == '%'; }
 
 // The values that number tokens held before results were written into them,
-// so that they can be given back when a statement has been evaluated. Put
-// back from the last entry to the first, they leave every number token with
-// the value it had before its first result: the value of its literal.
+// given back when a statement's evaluation ends, however it ends, so that the
+// lists can be evaluated again. Put back from the last entry to the first, they leave
+// every number token with the value it had before its first result: the
+// value of its literal.
 class NumberBackup {
   public:
-    void Save(ExprItem& item) { m_entries[m_count++] = {&item, item.value, item.ivalue}; }
-    void Restore() {
+    NumberBackup() = default;
+    NumberBackup(const NumberBackup&) = delete;
+    NumberBackup& operator=(const NumberBackup&) = delete;
+    ~NumberBackup() {
         while (m_count > 0) {
             const Entry& entry = m_entries[--m_count];
             entry.item->value = entry.value;
             entry.item->ivalue = entry.ivalue;
         }
     }
+
+    void Save(ExprItem& item) { m_entries[m_count++] = {&item, item.value, item.ivalue}; }
 
   private:
     struct Entry {
@@ -98,9 +103,9 @@ std::int32_t CExprEngine::EvaluateStatements(StatementList* statements, Variable
 
     if (statements->count <= 0) return 0;
     double lastValue = 0.0;
-    NumberBackup numbers;
     for (std::int32_t s = 0; s < statements->count; ++s) {
         TokenList& list = *statements->lists[s];
+        NumberBackup numbers;  // the statement's numbers come back when it ends
         const std::int32_t count = list.count;
         ItemStack<kListRoom> stack;
         stack.count = 0;
@@ -115,10 +120,7 @@ std::int32_t CExprEngine::EvaluateStatements(StatementList* statements, Variable
                     continue;
                 case KIND_FUNCTION:
                     target = PopItem(stack);
-                    if (target == nullptr) {
-                        numbers.Restore();
-                        return 0;
-                    }
+                    if (target == nullptr) return 0;
                     v = ApplyOperation(item, *target, nullptr);
                     break;
                 case KIND_OPERATOR: {
@@ -127,7 +129,6 @@ std::int32_t CExprEngine::EvaluateStatements(StatementList* statements, Variable
                     if (right == nullptr || target == nullptr ||
                         (IsDivision(item) && OperandValue(*right) == 0.0) ||
                         (IsRemainder(item) && std::round(OperandValue(*right)) == 0.0)) {
-                        numbers.Restore();
                         return 0;
                     }
                     v = ApplyOperation(item, *target, right);
@@ -144,15 +145,9 @@ std::int32_t CExprEngine::EvaluateStatements(StatementList* statements, Variable
         // The statement's result is the record on top; only the last one's counts.
         const ExprItem* result = PopItem(stack);
         if (s == statements->count - 1) {
-            if (result == nullptr) {
-                numbers.Restore();
-                return 0;
-            }
+            if (result == nullptr) return 0;
             lastValue = OperandValue(*result);
         }
-        // Number tokens get their literal values back, so that the lists can
-        // be evaluated again.
-        numbers.Restore();
     }
     value = lastValue;
     return 1;

@@ -1,19 +1,23 @@
 #include "BatchCalculation.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include "ResultFormat.h"
 
-void AppendResultLine(std::string& resultText, const LineOutcome& outcome) {
-    AppendOutcome(resultText, outcome);
-    resultText += "   \r\n";
-}
-
-void AppendOutputRecord(std::string& outputText, std::string_view line,
-                        const LineOutcome& outcome) {
-    char value[kValueTextRoom];
-    outputText += line;
-    outputText += kRecordSeparator;
-    outputText += FormatOutcome(outcome, value);
-    outputText += kRecordEnd;
+const char* FindLineEnd(const char* p, const char* end) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101;
+    constexpr std::uint64_t kLow7 = kOnes * 0x7F;
+    // The high bit of each byte of the word that is zero, and only of those.
+    auto zeroBytes = [](std::uint64_t word) { return ~(((word & kLow7) + kLow7) | word | kLow7); };
+    // Eight bytes at a time while no CR or LF is among them.
+    for (; end - p >= 8; p += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p, sizeof word);
+        if ((zeroBytes(word ^ (kOnes * '\r')) | zeroBytes(word ^ (kOnes * '\n'))) != 0) break;
+    }
+    while (p != end && *p != '\r' && *p != '\n') ++p;
+    return p;
 }
 
 BatchResult RunBatch(std::string_view expressionText, LeadBytePredicate isLeadByte) {
@@ -26,8 +30,11 @@ BatchResult RunBatch(std::string_view expressionText, LeadBytePredicate isLeadBy
     auto onLine = [&batch](std::string_view line) {
         const LineOutcome outcome = EvaluateLineOutcome(line);
         if (outcome.status == LineStatus::Nothing) return;
-        AppendResultLine(batch.resultText, outcome);
-        AppendOutputRecord(batch.outputText, line, outcome);
+        char buffer[kValueTextRoom];
+        const std::string_view value = FormatOutcome(outcome, buffer);
+        // The result box: "%.2f   \r\n"; the output record: "LINE = %.2f\r\n\r\n".
+        batch.resultText.append(value).append("   \r\n");
+        batch.outputText.append(line).append(kRecordSeparator).append(value).append(kRecordEnd);
         ++batch.lineCount;
         if (outcome.status == LineStatus::Failure) ++batch.failureCount;
     };

@@ -22,15 +22,12 @@ struct BatchResult {
 // Runs the whole expression text.
 BatchResult RunBatch(std::string_view expressionText, LeadBytePredicate isLeadByte = nullptr);
 
-// Appends the result-box line of an outcome: "%.2f   \r\n" or "Error   \r\n".
-void AppendResultLine(std::string& resultText, const LineOutcome& outcome);
-
-// Appends the output record of a line and its outcome: "LINE = %.2f\r\n\r\n".
-void AppendOutputRecord(std::string& outputText, std::string_view line, const LineOutcome& outcome);
-
 // The parts of an output record around the line and the value.
 inline constexpr std::string_view kRecordSeparator = " = ";
 inline constexpr std::string_view kRecordEnd = "\r\n\r\n";
+
+// The first CR or LF in [p, end), or end.
+const char* FindLineEnd(const char* p, const char* end);
 
 // Cuts text arriving in blocks into lines at runs of CR and LF, carrying a line
 // that is cut by a block boundary over to the next block.
@@ -38,13 +35,14 @@ class LineCutter {
   public:
     template <typename OnLine>
     void Feed(std::string_view block, OnLine&& onLine) {
-        std::size_t start = 0;
-        for (std::size_t i = 0; i < block.size(); ++i) {
-            if (block[i] != '\r' && block[i] != '\n') continue;
-            Emit(block.substr(start, i - start), onLine);
-            start = i + 1;
+        const char* p = block.data();
+        const char* const end = p + block.size();
+        for (const char* lineEnd = FindLineEnd(p, end); lineEnd != end;
+             lineEnd = FindLineEnd(p, end)) {
+            Emit(std::string_view(p, static_cast<std::size_t>(lineEnd - p)), onLine);
+            p = lineEnd + 1;
         }
-        m_partial.append(block.substr(start));
+        m_partial.append(p, static_cast<std::size_t>(end - p));
     }
 
     template <typename OnLine>
