@@ -4,11 +4,14 @@
 
 #include <string>
 
-#include "BatchCalculation.h"
 #include "ExprEngine.h"
 #include "MixLines.h"
+#include "batch/BatchCalculation.h"
 
 namespace {
+
+using quorvane::batch::RunBatch;
+using quorvane::batch::UpperCaseText;
 
 void BM_EvaluateLine(benchmark::State& state) {
     std::string line = ExampleMixLine(static_cast<std::size_t>(state.range(0)));

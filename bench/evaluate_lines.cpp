@@ -5,7 +5,7 @@
 
 #include "ExprEngine.h"
 #include "LineFile.h"
-#include "UpperCase.h"
+#include "batch/UpperCase.h"
 
 int main(int argc, char** argv) {
     if (argc < 2 || argc > 3) {
@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::vector<std::string> lines = LoadLines(argv[1]);
-    for (std::string& line : lines) UpperCaseText(line);
+    for (std::string& line : lines) quorvane::batch::UpperCaseText(line);
 
     double sum = 0.0;
     const LineRates rates = MedianLinesPerSecond(lines.size(), RepeatsArgument(argc, argv), [&] {

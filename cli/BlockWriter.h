@@ -2,13 +2,16 @@
 // large writes.
 #pragma once
 
+#include <cerrno>
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string_view>
 
-#include "FileIo.h"
+#include "batch/FileIo.h"
+
+namespace quorvane::cli {
 
 inline constexpr std::size_t kBlockSize = 1 << 20;
 
@@ -34,7 +37,8 @@ inline void CopyBytes(char* to, const char* from, std::size_t n) {
     }
 }
 
-// Collects bytes and writes them out in blocks of kBlockSize; remembers a failure.
+// Collects bytes and writes them out in blocks of kBlockSize; remembers the
+// first failure and the system's error number of it.
 class BlockWriter {
   public:
     explicit BlockWriter(std::FILE* file)
@@ -56,20 +60,35 @@ class BlockWriter {
         if (m_used == kBlockSize) Flush();
         m_block[m_used++] = c;
     }
+    // Writes out what is gathered and flushes the file's own buffer.
     bool Flush() {
         Write(std::string_view(m_block.get(), m_used));
         m_used = 0;
+        if (m_failed) return false;
+        errno = 0;
+        if (std::fflush(m_file) != 0) Fail();
         return !m_failed;
     }
     bool Failed() const { return m_failed; }
+    // The error number of the failure, 0 when the system gave none.
+    int Error() const { return m_error; }
 
   private:
     void Write(std::string_view bytes) {
-        if (m_file != nullptr && !m_failed && !bytes.empty()) m_failed = !WriteBytes(m_file, bytes);
+        if (m_failed || bytes.empty()) return;
+        errno = 0;
+        if (!batch::WriteBytes(m_file, bytes)) Fail();
+    }
+    void Fail() {
+        m_failed = true;
+        m_error = errno;
     }
 
     std::FILE* m_file;
     std::unique_ptr<char[]> m_block;
     std::size_t m_used = 0;
     bool m_failed = false;
+    int m_error = 0;
 };
+
+}  // namespace quorvane::cli

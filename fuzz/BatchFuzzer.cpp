@@ -7,13 +7,15 @@
 #include <string>
 #include <string_view>
 
-#include "BatchCalculation.h"
 #include "FuzzCheck.h"
-#include "InputText.h"
-#include "OutputFile.h"
-#include "ResultFormat.h"
+#include "batch/BatchCalculation.h"
+#include "batch/InputText.h"
+#include "batch/OutputFile.h"
+#include "batch/ResultFormat.h"
 
 namespace {
+
+using namespace quorvane::batch;
 
 std::string WithoutCR(std::string_view text) {
     std::string kept(text);

@@ -73,11 +73,44 @@ expect_error output-is-input "Output File '$work/./in.txt' is the Input File!" "
 ln -s "$work/in.txt" "$work/link.txt"
 expect_error output-is-input-by-link "Output File '$work/link.txt' is the Input File!" "$work/in.txt" -o "$work/link.txt"
 cmp -s "$work/in.txt" "$work/keep.txt" || fail "the input file changed"
-expect_error bad-option "Usage: quorvane-cli [INPUT|-] [-o OUTPUT]" --bogus
-expect_error two-inputs "Usage: quorvane-cli [INPUT|-] [-o OUTPUT]" a b
-expect_error o-without-path "Usage: quorvane-cli [INPUT|-] [-o OUTPUT]" -o
+# expect_usage NAME EXPECTED_FIRST_LINE ARGS...  (exit 2, nothing on standard output,
+# standard error exactly the line given and the hint)
+expect_usage() {
+    local name=$1 expected out rc
+    expected=$(printf '%s\nTry '"'"'quorvane-cli --help'"'"'.' "quorvane-cli: $2")
+    shift 2
+    out=$("$cli" "$@" 2>"$work/err" </dev/null)
+    rc=$?
+    [[ $rc == 2 ]] || fail "$name: exit $rc expected 2"
+    [[ -z "$out" ]] || fail "$name: unexpected stdout [$out]"
+    [[ "$(cat "$work/err")" == "$expected" ]] || fail "$name: stderr [$(cat "$work/err")] expected [$expected]"
+}
 
-"$cli" --help | grep -q '^Usage: quorvane-cli' || fail "--help prints the usage"
+expect_usage long-option "unknown option '--bogus'" --bogus
+expect_usage short-option "unknown option '-x'" -x "$work/in.txt"
+expect_usage two-inputs "extra argument 'b'" a b
+expect_usage o-without-path "option '-o' needs a file name" -o
+expect_usage second-o "option '-o' given more than once" -o "$work/a.txt" -o "$work/b.txt"
+[[ ! -e "$work/a.txt" && ! -e "$work/b.txt" ]] || fail "a usage error wrote an output file"
+
+"$cli" --help >"$work/help" || fail "--help exit status"
+grep '^Usage: quorvane-cli' "$work/help" >/dev/null || fail "--help prints the usage"
+grep -e '-h, --help' "$work/help" >/dev/null || fail "--help names -h"
+[[ "$("$cli" --version)" == "quorvane-cli ${QUORVANE_VERSION:?}" ]] || fail "--version [$("$cli" --version)]"
+
+# Standard output that cannot be written: the reason, exit 2.
+if [[ -w /dev/full ]]; then
+    "$cli" "$work/in.txt" >/dev/full 2>"$work/err"
+    rc=$?
+    [[ $rc == 2 ]] || fail "stdout-full: exit $rc expected 2"
+    [[ "$(cat "$work/err")" == "quorvane-cli: write error: No space left on device" ]] ||
+        fail "stdout-full: stderr [$(cat "$work/err")]"
+fi
+
+# A read error of the input after it was opened.
+if [[ -r /proc/self/mem ]]; then
+    expect_error input-read-error "Open File '/proc/self/mem' Failed!" /proc/self/mem
+fi
 
 # A path with blanks, quotes and shell characters is only a path.
 odd="a b'\"; \$(touch ran) \`touch ran\` é.txt"

@@ -5,10 +5,12 @@
 #include <vector>
 
 #include "DialogTest.h"
-#include "Messages.h"
 #include "TempFolder.h"
+#include "batch/Messages.h"
 
 namespace {
+
+using quorvane::batch::MsgFileNotExist;
 
 class FileOptionsTest : public DialogTest {
   protected:

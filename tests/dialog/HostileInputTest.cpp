@@ -6,7 +6,6 @@
 #include <string>
 
 #include "DialogTest.h"
-#include "Messages.h"
 #include "TempFolder.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "UpperCase.h"
+#include "batch/UpperCase.h"
 
 // The handlers a window calls when something happens to the dialog.
 class DialogEvents {
@@ -89,7 +89,7 @@ class DialogWindow {
     virtual void ShowAboutBox() = 0;
 
     // The lead-byte test of the text's code page, for upper-casing.
-    virtual LeadBytePredicate LeadByteTest() const { return nullptr; }
+    virtual quorvane::batch::LeadBytePredicate LeadByteTest() const { return nullptr; }
 };
 
 inline constexpr int kButtonClicked = 0;  // BN_CLICKED

@@ -31,7 +31,7 @@ KeypadAction KeypadActionFor(std::string_view caption) {
 }
 
 std::size_t PreviousCharacterStart(std::string_view text, std::size_t caret,
-                                   LeadBytePredicate isLeadByte) {
+                                   quorvane::batch::LeadBytePredicate isLeadByte) {
     if (caret == 0) return 0;
     if (isLeadByte != nullptr) {
         // Only a walk from the start tells a trail byte from a lead byte.

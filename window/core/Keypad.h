@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "UpperCase.h"
+#include "batch/UpperCase.h"
 
 enum class KeypadKind {
     Backspace,      // delete the character before the caret
@@ -33,4 +33,4 @@ KeypadAction KeypadActionFor(std::string_view caption);
 // double-byte code page, without one it is UTF-8. A CR LF pair is two
 // characters.
 std::size_t PreviousCharacterStart(std::string_view text, std::size_t caret,
-                                   LeadBytePredicate isLeadByte);
+                                   quorvane::batch::LeadBytePredicate isLeadByte);

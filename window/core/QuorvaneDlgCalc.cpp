@@ -2,14 +2,16 @@
 // file and the writing of the output file.
 #include <array>
 
-#include "BatchCalculation.h"
-#include "FileIo.h"
-#include "InputText.h"
-#include "Messages.h"
-#include "OutputFile.h"
 #include "QuorvaneDlg.h"
-#include "SameFile.h"
+#include "batch/BatchCalculation.h"
+#include "batch/FileIo.h"
+#include "batch/InputText.h"
+#include "batch/Messages.h"
+#include "batch/OutputFile.h"
+#include "batch/SameFile.h"
 #include "resource.h"
+
+using namespace quorvane::batch;
 
 void CQuorvaneDlg::OnOK() {
     UpdateData(true);
@@ -39,6 +41,12 @@ void CQuorvaneDlg::OnOK() {
     if (OutputIsInput()) {
         // Writing would destroy the expressions just read.
         m_window.ShowMessage(MsgOutputIsInput(m_strOutputFile));
+        m_window.FocusControl(IDC_OUTPUT_FILE);
+        return;
+    }
+    if (batch.textLost) {
+        // The records lack part of a line: such a file is not written.
+        m_window.ShowMessage(MsgWriteFailed(m_strOutputFile));
         m_window.FocusControl(IDC_OUTPUT_FILE);
         return;
     }

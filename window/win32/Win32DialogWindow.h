@@ -45,7 +45,7 @@ class Win32DialogWindow : public DialogWindow {
     void AppendSystemMenuItem(unsigned commandId, std::string_view text) override;
     void ShowAboutBox() override;
 
-    LeadBytePredicate LeadByteTest() const override;
+    quorvane::batch::LeadBytePredicate LeadByteTest() const override;
 
   private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,4 +1,4 @@
-#include "FileIo.h"
+#include "batch/FileIo.h"
 
 #include <sys/stat.h>
 
@@ -8,6 +8,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 #endif
+
+namespace quorvane::batch {
 
 #ifdef _WIN32
 
@@ -99,3 +101,5 @@ bool CloseOutputFile(FileHandle& file) {
     const bool closed = std::fclose(file.release()) == 0;
     return flushed && closed;
 }
+
+}  // namespace quorvane::batch

@@ -9,6 +9,8 @@
 
 #include "ExprEngine.h"
 
+namespace quorvane::batch {
+
 // Room for the text of any value or outcome: the largest double has 309
 // integer digits.
 inline constexpr std::size_t kValueTextRoom = 320;
@@ -25,3 +27,5 @@ void AppendFixed2(std::string& out, double value);
 // Appends what stands for a line's outcome: its value with two decimals, or
 // the word Error. Not for lines with nothing to evaluate.
 void AppendOutcome(std::string& out, const LineOutcome& outcome);
+
+}  // namespace quorvane::batch

@@ -1,4 +1,6 @@
-#include "Messages.h"
+#include "batch/Messages.h"
+
+namespace quorvane::batch {
 
 namespace {
 
@@ -26,3 +28,5 @@ std::string MsgWriteFailed(std::string_view path) {
 std::string MsgOutputIsInput(std::string_view path) {
     return WithPath("Output File '", path, "' is the Input File!");
 }
+
+}  // namespace quorvane::batch

@@ -1,7 +1,9 @@
-#include "UpperCase.h"
+#include "batch/UpperCase.h"
 
 #include <cstdint>
 #include <cstring>
+
+namespace quorvane::batch {
 
 namespace {
 
@@ -18,7 +20,7 @@ std::uint64_t UpperCaseWord(std::uint64_t word) {
 
 // Every byte on its own, a word at a time; the last few bytes in a word of
 // their own.
-void UpperCaseBytes(std::string& text) {
+void UpperCaseBytes(std::span<char> text) {
     std::size_t i = 0;
     for (; i + 8 <= text.size(); i += 8) {
         std::uint64_t word;
@@ -35,12 +37,13 @@ void UpperCaseBytes(std::string& text) {
 
 }  // namespace
 
-void UpperCaseText(std::string& text, LeadBytePredicate isLeadByte) {
+bool UpperCaseText(std::span<char> text, LeadBytePredicate isLeadByte, bool trailFirst) {
     if (isLeadByte == nullptr) {
         UpperCaseBytes(text);
-        return;
+        return false;
     }
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    std::size_t i = trailFirst ? 1 : 0;
+    for (; i < text.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
         if (isLeadByte(c)) {
             ++i;  // the trail byte of a double-byte character
@@ -48,4 +51,8 @@ void UpperCaseText(std::string& text, LeadBytePredicate isLeadByte) {
             text[i] = static_cast<char>(c - 'a' + 'A');
         }
     }
+    // A lead byte at the end leaves i one past the text.
+    return i > text.size();
 }
+
+}  // namespace quorvane::batch

@@ -5,4 +5,8 @@
 
 #include <string>
 
+namespace quorvane::batch {
+
 bool NameSameFile(const std::string& a, const std::string& b);
+
+}  // namespace quorvane::batch

@@ -1,10 +1,12 @@
-#include "SameFile.h"
+#include "batch/SameFile.h"
 
 #include <exception>
 #include <filesystem>
 #include <system_error>
 
-#include "FileIo.h"
+#include "batch/FileIo.h"
+
+namespace quorvane::batch {
 
 namespace {
 
@@ -30,3 +32,5 @@ bool NameSameFile(const std::string& a, const std::string& b) {
     if (!errorA && !errorB && normalA == normalB) return true;
     return IsSameFile(a, b);
 }
+
+}  // namespace quorvane::batch

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+namespace quorvane::batch {
+
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
@@ -38,3 +40,5 @@ bool CloseOutputFile(FileHandle& file);
 
 // True when both paths exist and name the same file, however they are spelt.
 bool IsSameFile(const std::string& a, const std::string& b);
+
+}  // namespace quorvane::batch

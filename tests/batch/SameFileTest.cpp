@@ -3,10 +3,12 @@
 
 #include <filesystem>
 
-#include "SameFile.h"
 #include "TempFolder.h"
+#include "batch/SameFile.h"
 
 namespace {
+
+using quorvane::batch::NameSameFile;
 
 TEST(NameSameFile, SpellingsOfOneMissingFileAreTheSameFile) {
     // Identity cannot tell for a file that does not exist; the spelling can.

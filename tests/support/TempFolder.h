@@ -14,7 +14,7 @@ class TempFolder {
   public:
     TempFolder() {
         std::string pattern =
-            (std::filesystem::temp_directory_path() / "quorvane-dialog-XXXXXX").string();
+            (std::filesystem::temp_directory_path() / "quorvane-test-XXXXXX").string();
         if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
         m_path = pattern;
     }

@@ -1,4 +1,4 @@
-#include "ResultFormat.h"
+#include "batch/ResultFormat.h"
 
 #include <array>
 #include <bit>
@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+
+namespace quorvane::batch {
 
 namespace {
 
@@ -106,3 +108,5 @@ void AppendOutcome(std::string& out, const LineOutcome& outcome) {
     char buffer[kValueTextRoom];
     out += FormatOutcome(outcome, buffer);
 }
+
+}  // namespace quorvane::batch

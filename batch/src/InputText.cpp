@@ -1,6 +1,8 @@
-#include "InputText.h"
+#include "batch/InputText.h"
 
 #include <cstring>
+
+namespace quorvane::batch {
 
 namespace {
 
@@ -50,3 +52,5 @@ std::string DecodeInputText(std::string_view bytes) {
     decoder.Feed(bytes, text);
     return text;
 }
+
+}  // namespace quorvane::batch

@@ -1,6 +1,8 @@
-#include "OutputFile.h"
+#include "batch/OutputFile.h"
 
 #include <cstring>
+
+namespace quorvane::batch {
 
 void AppendOutputBytes(std::string& bytes, std::string_view outputText) {
     bytes.reserve(bytes.size() + outputText.size() + outputText.size() / 8);
@@ -25,3 +27,5 @@ std::string OutputFileBytes(std::string_view outputText) {
     bytes += kOutputFileEnd;
     return bytes;
 }
+
+}  // namespace quorvane::batch

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+namespace quorvane::batch {
+
 class InputTextDecoder {
   public:
     // Appends the loaded text of the next block of file bytes to `text`.
@@ -27,3 +29,5 @@ std::string DecodeInputText(std::string_view bytes);
 // 0x1A or NUL, which ends the text. Loading changes only line ends, so the
 // lines of the bytes before that point are the lines of the loaded text.
 std::size_t TextLength(std::string_view bytes);
+
+}  // namespace quorvane::batch

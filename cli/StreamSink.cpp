@@ -1,0 +1,28 @@
+#include "StreamSink.h"
+
+#include "batch/OutputFile.h"
+
+namespace quorvane::cli {
+
+StreamSink::StreamSink(BlockWriter& printed, BlockWriter* file) : m_printed(printed), m_file(file) {
+    batch::AppendOutputBytes(m_recordEnd, batch::kRecordEnd);
+}
+
+// A line holds no LF, so its text goes to disk as it is.
+void StreamSink::AddLineText(std::string_view piece) {
+    if (m_file != nullptr) m_file->Append(piece);
+}
+
+void StreamSink::EndLine(const batch::LineResult& line) {
+    m_printed.Append(line.value);
+    m_printed.Append('\n');
+    if (m_file != nullptr) {
+        m_file->Append(line.text);
+        m_file->Append(batch::kRecordSeparator);
+        m_file->Append(line.value);
+        m_file->Append(m_recordEnd);
+    }
+    m_anyFailure |= line.outcome.status == LineStatus::Failure;
+}
+
+}  // namespace quorvane::cli
