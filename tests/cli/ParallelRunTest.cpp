@@ -3,46 +3,17 @@
 // exit status, with parts small enough that every boundary is crossed.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <ostream>
 #include <string>
 #include <string_view>
 
-#include "BatchTool.h"
 #include "TempFolder.h"
+#include "ToolRun.h"
 #include "batch/BatchRunner.h"
 
 namespace {
 
 using namespace quorvane::cli;
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
-std::string ReadAll(std::FILE* file) {
-    std::string bytes;
-    std::rewind(file);
-    char block[4096];
-    while (const std::size_t got = std::fread(block, 1, sizeof block, file))
-        bytes.append(block, got);
-    return bytes;
-}
-
-// All that one run of the tool gives.
-struct ToolRun {
-    std::string printed;
-    std::string errors;
-    std::string written;
-    ExitStatus status;
-    bool operator==(const ToolRun&) const = default;
-};
-
-void PrintTo(const ToolRun& run, std::ostream* os) {
-    *os << "exit " << run.status << ", " << run.printed.size() << " bytes printed, "
-        << run.written.size() << " written, errors [" << run.errors << "]";
-}
 
 struct ParallelCase {
     const char* name;
@@ -58,29 +29,22 @@ struct ParallelCase {
 
 void PrintTo(const ParallelCase& c, std::ostream* os) { *os << c.name; }
 
-ToolRun RunTool(const TempFolder& folder, const ParallelCase& c, std::size_t jobs) {
+ToolRun RunCase(const TempFolder& folder, const ParallelCase& c, std::size_t jobs) {
     CommandLine commandLine;
     commandLine.jobs = jobs;
     commandLine.input = c.inputPath.empty() ? folder.Write("in.txt", c.input) : c.inputPath;
     if (!c.output.empty())
         commandLine.output = c.output == "file" ? folder.Path("out.txt") : c.output;
-    const File printed(c.printedTo.empty() ? std::tmpfile() : std::fopen(c.printedTo.c_str(), "w"));
-    const File errors(std::tmpfile());
-    ToolRun run;
-    run.status = RunBatchTool(commandLine, stdin, printed.get(), errors.get(), c.partSize);
-    if (c.printedTo.empty()) run.printed = ReadAll(printed.get());
-    run.errors = ReadAll(errors.get());
-    if (c.output == "file") run.written = TempFolder::Read(folder.Path("out.txt"));
-    return run;
+    return RunTool(commandLine, c.partSize, c.printedTo);
 }
 
 class ParallelRunTest : public testing::TestWithParam<ParallelCase> {};
 
 TEST_P(ParallelRunTest, GivesWhatOneThreadGives) {
     const TempFolder folder;
-    const ToolRun alone = RunTool(folder, GetParam(), 1);
+    const ToolRun alone = RunCase(folder, GetParam(), 1);
     for (std::size_t jobs = 2; jobs <= 4; ++jobs) {
-        EXPECT_EQ(RunTool(folder, GetParam(), jobs), alone) << jobs << " jobs";
+        EXPECT_EQ(RunCase(folder, GetParam(), jobs), alone) << jobs << " jobs";
     }
 }
 
