@@ -4,6 +4,12 @@
 
 namespace quorvane::cli {
 
+namespace {
+
+constexpr std::string_view kLineEnd = "\n";  // of a printed value
+
+}  // namespace
+
 StreamSink::StreamSink(BlockWriter& printed, BlockWriter* file) : m_printed(printed), m_file(file) {
     batch::AppendOutputBytes(m_recordEnd, batch::kRecordEnd);
 }
@@ -14,13 +20,9 @@ void StreamSink::AddLineText(std::string_view piece) {
 }
 
 void StreamSink::EndLine(const batch::LineResult& line) {
-    m_printed.Append(line.value);
-    m_printed.Append('\n');
+    m_printed.Append(line.value, kLineEnd);
     if (m_file != nullptr) {
-        m_file->Append(line.text);
-        m_file->Append(batch::kRecordSeparator);
-        m_file->Append(line.value);
-        m_file->Append(m_recordEnd);
+        m_file->Append(line.text, batch::kRecordSeparator, line.value, m_recordEnd);
     }
     m_anyFailure |= line.outcome.status == LineStatus::Failure;
 }
