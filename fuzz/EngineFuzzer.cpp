@@ -7,9 +7,11 @@
 #include <string>
 #include <string_view>
 
-#include "ExprEngine.h"
 #include "FuzzCheck.h"
 #include "ResultFormat.h"
+#include "engine/Evaluate.h"
+
+using namespace quorvane::engine;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view line(reinterpret_cast<const char*>(data), size);

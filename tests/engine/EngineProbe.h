@@ -6,6 +6,8 @@
 
 #include "ExprEngine.h"
 
+namespace quorvane::engine {
+
 struct EngineProbe {
     CExprEngine engine;
     VariableList variables;
@@ -48,3 +50,5 @@ struct EngineProbe {
         return text;
     }
 };
+
+}  // namespace quorvane::engine

@@ -4,6 +4,8 @@
 
 #include "ExprEngine.h"
 
+namespace quorvane::engine {
+
 TEST(OperatorTable, NewEngineHasThirtyOneRowsInOrder) {
     CExprEngine engine;
     ASSERT_EQ(engine.TableCount(), 31);
@@ -70,3 +72,5 @@ TEST(ExprItem, CopiedVariableTokenKeepsItsRecord) {
     EXPECT_EQ(OperandValue(token), 7.0);
     EXPECT_EQ(OperandValue(copy), 7.0);
 }
+
+}  // namespace quorvane::engine

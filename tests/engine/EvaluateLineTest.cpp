@@ -6,6 +6,8 @@
 
 #include "ExprEngine.h"
 
+namespace quorvane::engine {
+
 namespace {
 
 constexpr double kPi = std::numbers::pi;
@@ -144,3 +146,5 @@ TEST(EvaluateLine, ManyVariablesInOneLine) {
 }
 
 }  // namespace
+
+}  // namespace quorvane::engine

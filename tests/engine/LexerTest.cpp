@@ -2,6 +2,8 @@
 
 #include "EngineProbe.h"
 
+namespace quorvane::engine {
+
 namespace {
 
 struct SplitCase {
@@ -115,3 +117,5 @@ TEST(BuildTokens, SameNameTwiceSharesItsRecord) {
 }
 
 }  // namespace
+
+}  // namespace quorvane::engine

@@ -2,6 +2,8 @@
 
 #include "EngineProbe.h"
 
+namespace quorvane::engine {
+
 namespace {
 
 struct PostfixCase {
@@ -64,3 +66,5 @@ TEST(ItemStack, PopOfEmptyIsNull) {
 }
 
 }  // namespace
+
+}  // namespace quorvane::engine

@@ -7,6 +7,8 @@
 
 #include "ExprEngine.h"
 
+namespace quorvane::engine {
+
 namespace {
 
 class VariableStore : public ::testing::Test {
@@ -100,3 +102,5 @@ TEST(NameLess, ByteWiseUnsigned) {
 }
 
 }  // namespace
+
+}  // namespace quorvane::engine

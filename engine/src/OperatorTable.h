@@ -8,6 +8,8 @@
 
 #include "ExprItem.h"
 
+namespace quorvane::engine {
+
 inline constexpr int kTableRows = 31;
 
 inline constexpr ExprItem kPreparedTable[kTableRows] = {
@@ -83,3 +85,5 @@ inline constexpr std::array<bool, 256> kOperatorChars = [] {
     }
     return chars;
 }();
+
+}  // namespace quorvane::engine

@@ -11,10 +11,12 @@
 
 #include "ExprItem.h"
 #include "VariableList.h"
+#include "engine/Evaluate.h"
+
+namespace quorvane::engine {
 
 inline constexpr int kTableRoom = 256;
-inline constexpr int kListRoom = 512;    // tokens of one line
-inline constexpr int kLineLimit = 1024;  // characters of one line after the comment is cut
+inline constexpr int kListRoom = 512;  // tokens of one line
 inline constexpr int kOperatorStackRoom = 1024;
 inline constexpr std::int32_t kSignPrec = 8;  // a prefix "+" or "-" on the converter's stack
 
@@ -122,20 +124,4 @@ class CExprEngine {
     VariableList* m_variables;
 };
 
-// What became of one line.
-enum class LineStatus {
-    Value,    // the line has a value
-    Failure,  // the line cannot be evaluated
-    Nothing,  // only blanks, tabs or a comment: nothing to evaluate
-};
-
-struct LineOutcome {
-    LineStatus status;
-    double value;  // 0.0 unless status is Value
-};
-
-// Evaluates one line. The text ends at its first NUL, if any.
-LineOutcome EvaluateLineOutcome(std::string_view text);
-
-// Evaluates one line; a line that fails or holds nothing to evaluate gives 0.0.
-double EvaluateLine(std::string_view text);
+}  // namespace quorvane::engine

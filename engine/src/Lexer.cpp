@@ -8,6 +8,8 @@
 #include "Lexing.h"
 #include "OperatorTable.h"
 
+namespace quorvane::engine {
+
 // Raw token texts are padded far enough for the table's names to be read as words.
 static_assert(kTableNameBytes <= kPaddedNameBytes);
 
@@ -263,3 +265,5 @@ std::int32_t CExprEngine::BuildTokens(const RawTokenList& raw, TokenList& tokens
     tokens.count = count;
     return 1;
 }
+
+}  // namespace quorvane::engine

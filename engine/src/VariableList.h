@@ -8,6 +8,8 @@
 
 #include "ExprItem.h"
 
+namespace quorvane::engine {
+
 // Plain byte-wise order of the names, bytes taken as unsigned.
 bool NameLess(const ExprItem& a, const ExprItem& b);
 
@@ -43,3 +45,5 @@ class VariableList {
     std::vector<std::unique_ptr<ExprItem[]>> m_moreRecords;
     std::size_t m_recordCount = 0;
 };
+
+}  // namespace quorvane::engine

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace quorvane::engine {
+
 namespace {
 
 std::string_view NameOf(const ExprItem& item) { return std::string_view(item.name); }
@@ -67,3 +69,5 @@ ExprItem* VariableList::Insert(std::size_t position, std::string_view name) {
     ++m_count;
     return record;
 }
+
+}  // namespace quorvane::engine

@@ -7,6 +7,8 @@
 
 #include "ExprItem.h"
 
+namespace quorvane::engine {
+
 // A token name shorter than this is followed by NULs up to this size, in the
 // raw token list and in the token records built from it, so that short names
 // are copied and compared as whole words.
@@ -30,3 +32,5 @@ inline bool NameIs(const char (&name)[kItemNameSize], const char (&wanted)[Size]
     static_assert(Size <= kPaddedNameBytes);
     return std::memcmp(name, wanted, Size) == 0;
 }
+
+}  // namespace quorvane::engine

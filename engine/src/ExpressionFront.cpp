@@ -5,6 +5,8 @@
 #include "ExprEngine.h"
 #include "Lexing.h"
 
+namespace quorvane::engine {
+
 namespace {
 
 // True when the line holds nothing but blanks and tabs before its end (or
@@ -156,7 +158,7 @@ std::int32_t CExprEngine::EvaluateStatements(StatementList* statements, Variable
 LineOutcome EvaluateLineOutcome(std::string_view text) {
     // A NUL ends the text: the test for nothing and the comment cut of the
     // parse both stop at it.
-    if (HoldsNothing(text)) return {LineStatus::Nothing, 0.0};
+    if (HoldsNothing(text)) return {LineStatus::Nothing, 0.0, FailureReason::None, 0};
 
     CExprEngine engine;
     TokenList postfix;
@@ -168,9 +170,11 @@ LineOutcome EvaluateLineOutcome(std::string_view text) {
     engine.ParseLine(text, &postfix, &variables);
     double value = 0.0;
     if (engine.EvaluateStatements(&statements, &variables, value) != 1) {
-        return {LineStatus::Failure, 0.0};
+        return {LineStatus::Failure, 0.0, FailureReason::MissingOperand, 0};
     }
-    return {LineStatus::Value, value};
+    return {LineStatus::Value, value, FailureReason::None, 0};
 }
 
 double EvaluateLine(std::string_view text) { return EvaluateLineOutcome(text).value; }
+
+}  // namespace quorvane::engine

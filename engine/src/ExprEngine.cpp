@@ -6,6 +6,8 @@
 
 #include "OperatorTable.h"
 
+namespace quorvane::engine {
+
 CExprEngine::CExprEngine() : m_tableCount(0), m_variables(nullptr) { BuildTable(); }
 
 namespace {
@@ -58,3 +60,5 @@ std::int32_t CExprEngine::SetVariable(std::string_view name, double x) {
     record->prec = 1;
     return 1;
 }
+
+}  // namespace quorvane::engine

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdint>
 
+namespace quorvane::engine {
+
 enum ItemKind : std::int32_t {
     KIND_PAREN = 1,     // "(" and ")"
     KIND_FUNCTION = 2,  // one-argument function, and a sign once the converter knows it is one
@@ -42,3 +44,5 @@ inline void SetItemValue(ExprItem& item, double v) {
     item.value = v;
     item.ivalue = RoundToInt32(v);
 }
+
+}  // namespace quorvane::engine
