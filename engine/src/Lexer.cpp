@@ -49,7 +49,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-std::size_t CutComment(char* text) {
+std::size_t CExprEngine::StripComment(char* text) {
     char* p = text;
     for (;; ++p) {
         if (!kCommentStops[static_cast<unsigned char>(*p)]) continue;
@@ -59,13 +59,11 @@ std::size_t CutComment(char* text) {
     return static_cast<std::size_t>(p - text);
 }
 
-void CExprEngine::StripComment(char* text) const { CutComment(text); }
-
 // Blanks and tabs separate tokens; each operator character is a token of its
 // own; every other byte is gathered into names and numbers. A token over 63
 // characters or a line of more than 512 tokens fails the line (0). Each text
-// is stored with its NUL padding (kPaddedNameBytes) and its length.
-std::int32_t CExprEngine::SplitLine(const char* text, RawTokenList& raw) const {
+// is stored with its NUL padding (kPaddedNameBytes), its length and its column.
+std::int32_t CExprEngine::SplitLine(const char* text, RawTokenList& raw) {
     std::int32_t count = 0;
     const char* p = text;
     for (;;) {
@@ -76,9 +74,10 @@ std::int32_t CExprEngine::SplitLine(const char* text, RawTokenList& raw) const {
             continue;
         }
         if (kind == kLineEnd) break;
+        const auto column = static_cast<std::uint16_t>(p - text + 1);
         if (count == kListRoom) {
             raw.count = count;
-            return 0;
+            return Fail(FailureReason::TooManyTokens, column);
         }
         char* slot = raw.text[count];
         std::memset(slot, 0, kPaddedNameBytes);
@@ -90,14 +89,15 @@ std::int32_t CExprEngine::SplitLine(const char* text, RawTokenList& raw) const {
             do {
                 if (length == kItemNameSize - 1) {
                     raw.count = count;
-                    return 0;
+                    return Fail(FailureReason::NameTooLong, column);
                 }
                 slot[length++] = c;
                 c = *++p;
             } while (kCharClasses[static_cast<unsigned char>(c)] == kGathered);
             slot[length] = '\0';
         }
-        raw.length[count++] = static_cast<std::uint8_t>(length);
+        raw.length[count] = static_cast<std::uint8_t>(length);
+        raw.column[count++] = column;
     }
     raw.count = count;
     return 1;
@@ -113,10 +113,6 @@ bool OnlyDigitsAndDots(std::string_view text) {
 }
 
 }  // namespace
-
-std::int32_t IsNumber(std::string_view text) {
-    return !text.empty() && OnlyDigitsAndDots(text) ? 1 : 0;
-}
 
 namespace {
 
@@ -193,8 +189,6 @@ bool ReadNumberLiteral(std::string_view text, ExprItem& token) {
 
 }  // namespace
 
-double NumberValue(std::string_view text) { return DecimalValue(ScanDecimalPrefix(text), text); }
-
 inline int CExprEngine::TableRowOf(const char* padded, std::size_t length) const {
     // Rows are tried in table order; only those whose name starts with the
     // text's first byte can match. No name of the table is as long as
@@ -220,25 +214,9 @@ inline int CExprEngine::TableRowOf(const char* padded, std::size_t length) const
     return -1;
 }
 
-std::int32_t CExprEngine::Classify(std::string_view text, ExprItem*& row) {
-    char padded[kTableNameBytes] = {};
-    if (!text.empty() && text.size() < kTableNameBytes) {
-        std::memcpy(padded, text.data(), text.size());
-    }
-    const int index = TableRowOf(padded, text.size());
-    if (index >= 0) {
-        row = &m_table[index];
-        return m_table[index].kind;
-    }
-    if (IsNumber(text)) {
-        row = nullptr;
-        return KIND_NUMBER;
-    }
-    row = FindOrAddVariable(text);
-    return KIND_VARIABLE;
-}
-
-// Classifies each raw token as Classify does, on the padded texts of the list.
+// Classifies each raw token: a name of the table is its operator, function or
+// parenthesis (the first row of that name), digits and dots a number, and
+// anything else a variable, whose record is found or made.
 std::int32_t CExprEngine::BuildTokens(const RawTokenList& raw, TokenList& tokens) {
     const std::int32_t count = raw.count;
     for (std::int32_t i = 0; i < count; ++i) {
@@ -247,6 +225,7 @@ std::int32_t CExprEngine::BuildTokens(const RawTokenList& raw, TokenList& tokens
         ExprItem& token = tokens.items[i];
         CopyTokenName(token.name, text, length);
         token.ref = nullptr;
+        token.column = raw.column[i];
         const int index = TableRowOf(text, length);
         if (index >= 0) {
             token.kind = m_table[index].kind;

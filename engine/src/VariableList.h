@@ -10,9 +10,6 @@
 
 namespace quorvane::engine {
 
-// Plain byte-wise order of the names, bytes taken as unsigned.
-bool NameLess(const ExprItem& a, const ExprItem& b);
-
 class VariableList {
   public:
     static constexpr std::size_t kInitialRoom = 64;
