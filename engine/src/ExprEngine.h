@@ -27,7 +27,7 @@ struct RawTokenList {
     std::int32_t count;
     char text[kListRoom][kItemNameSize];
     std::uint8_t length[kListRoom];   // the length of each text, set with it by SplitLine
-    std::uint16_t column[kListRoom];  // where each text starts in the line, 1-based
+    std::int32_t column[kListRoom];   // where each text starts in the line, 1-based
 };
 static_assert(kLineLimit < 0xFFFF);
 

@@ -105,7 +105,8 @@ std::int32_t CExprEngine::ResetVariableTokens(StatementList& statements) {
 }
 
 std::int32_t CExprEngine::EvaluateStatements(StatementList& statements, double& value) {
-    ResetVariableTokens(statements);
+    // Without variable records the lists hold no variable tokens.
+    if (m_variables.Count() != 0) ResetVariableTokens(statements);
 
     if (statements.count <= 0) return Fail(FailureReason::MissingOperand, 0);
     double lastValue = 0.0;
