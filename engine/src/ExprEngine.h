@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cassert>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -26,10 +27,9 @@ inline constexpr std::int32_t kSignPrec = 8;  // a prefix "+" or "-" on the conv
 struct RawTokenList {
     std::int32_t count;
     char text[kListRoom][kItemNameSize];
-    std::uint8_t length[kListRoom];   // the length of each text, set with it by SplitLine
-    std::int32_t column[kListRoom];   // where each text starts in the line, 1-based
+    std::uint8_t length[kListRoom];  // the length of each text, set with it by SplitLine
+    std::int32_t column[kListRoom];  // where each text starts in the line, 1-based
 };
-static_assert(kLineLimit < 0xFFFF);
 
 // Tokens of one line, in written order or in postfix order.
 struct TokenList {
