@@ -36,26 +36,28 @@ constexpr std::array<CharClass, 256> kCharClasses = [] {
     return classes;
 }();
 
+// The bytes at which the comment cut looks closer: the end, a newline, a '/'.
+constexpr std::array<bool, 256> kCommentStops = [] {
+    std::array<bool, 256> stops{};
+    stops['\0'] = true;
+    stops['\n'] = true;
+    stops['/'] = true;
+    return stops;
+}();
+
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
+// A loop over the bytes: lines are short, and memchr's calls cost more.
 std::size_t CExprEngine::StripComment(char* text) {
-    std::size_t length = std::strlen(text);
-    if (const void* newline = std::memchr(text, '\n', length)) {
-        length = static_cast<std::size_t>(static_cast<const char*>(newline) - text);
+    char* p = text;
+    for (;; ++p) {
+        if (!kCommentStops[static_cast<unsigned char>(*p)]) continue;
+        if (*p != '/' || p[1] == '/') break;
     }
-    // The first '/' that another one follows starts the comment.
-    for (const char* slash = text;
-         (slash = static_cast<const char*>(std::memchr(slash, '/', length - (slash - text))));
-         ++slash) {
-        if (slash[1] == '/') {
-            length = static_cast<std::size_t>(slash - text);
-            break;
-        }
-    }
-    text[length] = '\0';
-    return length;
+    *p = '\0';
+    return static_cast<std::size_t>(p - text);
 }
 
 // Blanks and tabs separate tokens; each operator character is a token of its
@@ -187,11 +189,9 @@ bool ReadNumberLiteral(std::string_view text, ExprItem& token) {
 inline int CExprEngine::TableRowOf(const char* padded, std::size_t length) const {
     // Rows are tried in table order; only those whose name starts with the
     // text's first byte can match. No name of the table is as long as
-    // kTableNameBytes.
-    if (length == 1) {
-        const int index = kSingleByteRows[static_cast<unsigned char>(padded[0])];
-        return index < m_tableCount ? index : -1;
-    }
+    // kTableNameBytes. Every row of the prepared table is in use from the
+    // engine's construction on.
+    if (length == 1) return kSingleByteRows[static_cast<unsigned char>(padded[0])];
     if (length >= kTableNameBytes) return -1;
     std::uint64_t word;
     std::memcpy(&word, padded, sizeof word);
@@ -201,8 +201,7 @@ inline int CExprEngine::TableRowOf(const char* padded, std::size_t length) const
         candidates &= candidates - 1;
         std::uint64_t name;
         std::memcpy(&name, m_table[index].name, sizeof name);
-        if (index < m_tableCount && name == word &&
-            kRowNameLengths[static_cast<std::size_t>(index)] == length) {
+        if (name == word && kRowNameLengths[static_cast<std::size_t>(index)] == length) {
             return index;
         }
     }
