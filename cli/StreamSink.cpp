@@ -24,7 +24,7 @@ void StreamSink::EndLine(const batch::LineResult& line) {
     if (m_file != nullptr) {
         m_file->Append(line.text, batch::kRecordSeparator, line.value, m_recordEnd);
     }
-    m_anyFailure |= line.outcome.status == LineStatus::Failure;
+    m_anyFailure |= line.outcome.status == engine::LineStatus::Failure;
 }
 
 }  // namespace quorvane::cli

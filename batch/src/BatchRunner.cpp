@@ -76,18 +76,18 @@ void BatchRunner::KeepTail(std::string_view tail) {
 }
 
 void BatchRunner::Evaluate(std::string_view line) {
-    const LineOutcome outcome = EvaluateLineOutcome(line);
-    if (outcome.status != LineStatus::Nothing) Hand(line, outcome);
+    const engine::LineOutcome outcome = engine::EvaluateLineOutcome(line);
+    if (outcome.status != engine::LineStatus::Nothing) Hand(line, outcome);
 }
 
 void BatchRunner::EndLongLine() {
-    const LineOutcome outcome = m_longLine->Finish();
+    const engine::LineOutcome outcome = m_longLine->Finish();
     m_textLost |= m_longLine->TextLost();
     m_longLine.reset();
-    if (outcome.status != LineStatus::Nothing) Hand({}, outcome);
+    if (outcome.status != engine::LineStatus::Nothing) Hand({}, outcome);
 }
 
-void BatchRunner::Hand(std::string_view text, const LineOutcome& outcome) {
+void BatchRunner::Hand(std::string_view text, const engine::LineOutcome& outcome) {
     char buffer[kValueTextRoom];
     m_sink.EndLine({text, outcome, FormatOutcome(outcome, buffer), m_lineNumber});
 }

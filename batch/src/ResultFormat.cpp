@@ -96,8 +96,8 @@ std::string_view FormatFixed2(double value, char (&buffer)[kValueTextRoom]) {
     return std::string_view(buffer, static_cast<std::size_t>(last - buffer));
 }
 
-std::string_view FormatOutcome(const LineOutcome& outcome, char (&buffer)[kValueTextRoom]) {
-    if (outcome.status == LineStatus::Value) return FormatFixed2(outcome.value, buffer);
+std::string_view FormatOutcome(const engine::LineOutcome& outcome, char (&buffer)[kValueTextRoom]) {
+    if (outcome.status == engine::LineStatus::Value) return FormatFixed2(outcome.value, buffer);
     return "Error";
 }
 
@@ -106,7 +106,7 @@ void AppendFixed2(std::string& out, double value) {
     out += FormatFixed2(value, buffer);
 }
 
-void AppendOutcome(std::string& out, const LineOutcome& outcome) {
+void AppendOutcome(std::string& out, const engine::LineOutcome& outcome) {
     char buffer[kValueTextRoom];
     out += FormatOutcome(outcome, buffer);
 }
