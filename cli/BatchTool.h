@@ -11,8 +11,8 @@ namespace quorvane::cli {
 
 enum ExitStatus { kAllValues = 0, kSomeErrors = 1, kUsageOrFileError = 2 };
 
-// Runs the tool; messages go to `errors`.
+// Runs the tool; the diagnostics and messages go to `standardError`.
 ExitStatus RunBatchTool(const CommandLine& commandLine, std::FILE* standardInput,
-                        std::FILE* standardOutput, std::FILE* errors);
+                        std::FILE* standardOutput, std::FILE* standardError);
 
 }  // namespace quorvane::cli

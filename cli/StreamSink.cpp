@@ -10,7 +10,9 @@ constexpr std::string_view kLineEnd = "\n";  // of a printed value
 
 }  // namespace
 
-StreamSink::StreamSink(BlockWriter& printed, BlockWriter* file) : m_printed(printed), m_file(file) {
+StreamSink::StreamSink(BlockWriter& printed, BlockWriter* file, BlockWriter* diagnostics,
+                       std::string_view inputName)
+    : m_printed(printed), m_file(file), m_diagnostics(diagnostics), m_inputName(inputName) {
     batch::AppendOutputBytes(m_recordEnd, batch::kRecordEnd);
 }
 
@@ -24,7 +26,16 @@ void StreamSink::EndLine(const batch::LineResult& line) {
     if (m_file != nullptr) {
         m_file->Append(line.text, batch::kRecordSeparator, line.value, m_recordEnd);
     }
-    m_anyFailure |= line.outcome.status == engine::LineStatus::Failure;
+    if (line.outcome.status != engine::LineStatus::Failure) return;
+    m_anyFailure = true;
+    if (m_diagnostics != nullptr) Diagnose(line);
+}
+
+void StreamSink::Diagnose(const batch::LineResult& line) {
+    std::string place = std::to_string(line.lineNumber);
+    if (line.outcome.column > 0) place += ":" + std::to_string(line.outcome.column);
+    m_diagnostics->Append("quorvane-cli: ", m_inputName, ":", place, ": ",
+                          engine::ReasonText(line.outcome.reason), kLineEnd);
 }
 
 }  // namespace quorvane::cli
