@@ -2,56 +2,28 @@
 // "&Output To" on) and through quorvane-cli with -o: both must give the same
 // result for every line and write the same output file, and quorvane-cli
 // must report exactly the lines that give Error.
-#include <stdio.h>
+#include <stdio.h>  // open_memstream
 #include <stdlib.h>
 
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <cstdio>
 #include <string>
 #include <string_view>
-#include <system_error>
 
 #include "BatchTool.h"
 #include "FuzzCheck.h"
 #include "QuorvaneDlg.h"
 #include "ScriptedWindow.h"
+#include "TempFolder.h"
 #include "resource.h"
 
 namespace {
 
-// A folder of the fuzzer's own for its files, made once and removed at exit.
-class FuzzFolder {
-  public:
-    FuzzFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "quorvane-fuzz-XXXXXX").string();
-        FUZZ_CHECK(mkdtemp(pattern.data()) != nullptr);
-        m_path = pattern;
-    }
-    ~FuzzFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    FuzzFolder(const FuzzFolder&) = delete;
-    FuzzFolder& operator=(const FuzzFolder&) = delete;
-
-    std::filesystem::path Path(std::string_view name) const { return m_path / name; }
-
-  private:
-    std::filesystem::path m_path;
-};
-
-const FuzzFolder& Folder() {
-    static const FuzzFolder folder;
+// The fuzzer's files, in a folder removed at exit.
+const TempFolder& Folder() {
+    static const TempFolder folder;
     return folder;
-}
-
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // A stream that gathers what is written to it.
@@ -100,29 +72,25 @@ std::size_t Count(std::string_view text, std::string_view part) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::filesystem::path input = Folder().Path("input.txt");
-    const std::filesystem::path dialogOutput = Folder().Path("dialog.txt");
-    const std::filesystem::path toolOutput = Folder().Path("tool.txt");
-    {
-        std::ofstream file(input, std::ios::binary | std::ios::trunc);
-        file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-        FUZZ_CHECK(file.good());
-    }
+    const std::string input =
+        Folder().Write("input.txt", std::string_view(reinterpret_cast<const char*>(data), size));
+    const std::string dialogOutput = Folder().Path("dialog.txt");
+    const std::string toolOutput = Folder().Path("tool.txt");
 
     ScriptedWindow window;
     CQuorvaneDlg dialog(window);
     window.Open(dialog);
     window.Click(IDC_INPUT_FROM);
     window.Click(IDC_OUTPUT_TO);
-    window.Type(IDC_INPUT_FILE, input.string());
-    window.Type(IDC_OUTPUT_FILE, dialogOutput.string());
+    window.Type(IDC_INPUT_FILE, input);
+    window.Type(IDC_OUTPUT_FILE, dialogOutput);
     window.Click(IDOK);
     FUZZ_CHECK(window.Messages().empty());
     const std::string results = window.ControlText(IDC_RESULT);
 
     quorvane::cli::CommandLine commandLine;
-    commandLine.input = input.string();
-    commandLine.output = toolOutput.string();
+    commandLine.input = input;
+    commandLine.output = toolOutput;
     MemoryStream printed;
     MemoryStream errors;
     const quorvane::cli::ExitStatus status =
@@ -132,10 +100,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // One result a line: "%.2f   \r\n" in the dialog, "%.2f\n" from quorvane-cli.
     FUZZ_CHECK(Replaced(results, "   \r\n", "\n") == values);
-    FUZZ_CHECK(ReadFile(dialogOutput) == ReadFile(toolOutput));
+    FUZZ_CHECK(TempFolder::Read(dialogOutput) == TempFolder::Read(toolOutput));
     const std::size_t failures = Count(values, "Error\n");
     FUZZ_CHECK(status == (failures == 0 ? quorvane::cli::kAllValues : quorvane::cli::kSomeErrors));
     FUZZ_CHECK(Count(diagnostics, "\n") == failures);
-    FUZZ_CHECK(Count(diagnostics, "quorvane-cli: " + input.string() + ":") == failures);
+    FUZZ_CHECK(Count(diagnostics, "quorvane-cli: " + input + ":") == failures);
     return 0;
 }
