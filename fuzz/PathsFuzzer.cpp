@@ -12,9 +12,8 @@
 #include <string_view>
 
 #include "BatchTool.h"
+#include "CalcFromTo.h"
 #include "FuzzCheck.h"
-#include "QuorvaneDlg.h"
-#include "ScriptedWindow.h"
 #include "TempFolder.h"
 #include "resource.h"
 
@@ -78,13 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string toolOutput = Folder().Path("tool.txt");
 
     ScriptedWindow window;
-    CQuorvaneDlg dialog(window);
-    window.Open(dialog);
-    window.Click(IDC_INPUT_FROM);
-    window.Click(IDC_OUTPUT_TO);
-    window.Type(IDC_INPUT_FILE, input);
-    window.Type(IDC_OUTPUT_FILE, dialogOutput);
-    window.Click(IDOK);
+    CalcFromTo(window, input, dialogOutput);
     FUZZ_CHECK(window.Messages().empty());
     const std::string results = window.ControlText(IDC_RESULT);
 
