@@ -1,4 +1,4 @@
-// The engine's entry point: one line of text in, its value out.
+// The engine's entry point: one line of text in, its value or why it has none out.
 #include <algorithm>
 #include <cassert>
 #include <cmath>

@@ -178,6 +178,18 @@ TEST(EvaluateLine, LimitsFailTheWholeLine) {
     EXPECT_EQ(EvaluateLineOutcome(tokens512).value, 256.0);
 }
 
+TEST(ReasonText, TheWordsOfEachReason) {
+    const std::pair<FailureReason, std::string_view> cases[] = {
+        {FailureReason::None, ""},
+        {FailureReason::MissingOperand, "missing operand"},
+        {FailureReason::DivisionByZero, "division by zero"},
+        {FailureReason::RemainderByZero, "remainder by zero"},
+        {FailureReason::LineTooLong, "line longer than 1024 characters"},
+        {FailureReason::NameTooLong, "name or number longer than 63 characters"},
+        {FailureReason::TooManyTokens, "more than 512 tokens"}};
+    for (const auto& [reason, text] : cases) EXPECT_EQ(ReasonText(reason), text);
+}
+
 TEST(EvaluateLine, TextEndsAtNulAndIsNotChanged) {
     const std::string line("1+2\0+100", 8);
     EXPECT_EQ(EvaluateLine(line), 3.0);
