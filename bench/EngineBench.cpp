@@ -4,14 +4,15 @@
 
 #include <string>
 
-#include "ExprEngine.h"
 #include "MixLines.h"
 #include "batch/BatchCalculation.h"
+#include "engine/Evaluate.h"
 
 namespace {
 
 using quorvane::batch::RunBatch;
 using quorvane::batch::UpperCaseText;
+using quorvane::engine::EvaluateLine;
 
 void BM_EvaluateLine(benchmark::State& state) {
     std::string line = ExampleMixLine(static_cast<std::size_t>(state.range(0)));

@@ -25,13 +25,19 @@ namespace {
 // the blocks grow to kBlockSize.
 constexpr std::size_t kFirstBlockSize = 1 << 14;
 
-void Report(std::FILE* errors, std::string_view message) {
-    std::fprintf(errors, "%.*s\n", static_cast<int>(message.size()), message.data());
+// The name of the input in the diagnostics.
+constexpr std::string_view kStandardInputName = "(standard input)";
+
+// Every message goes through the one writer of standard error, after the
+// diagnostics gathered before it.
+void Report(BlockWriter& errors, std::string_view message) {
+    errors.Append(message, "\n");
+    errors.Flush();
 }
 
-void ReportWriteError(std::FILE* errors, int error) {
-    std::fprintf(errors, "quorvane-cli: write error: %s\n",
-                 std::strerror(error != 0 ? error : EIO));
+void ReportWriteError(BlockWriter& errors, int error) {
+    Report(errors,
+           std::string("quorvane-cli: write error: ") + std::strerror(error != 0 ? error : EIO));
 }
 
 bool IsStandardInput(const std::string& input) { return input.empty() || input == "-"; }
@@ -69,7 +75,8 @@ RunEnd RunHere(std::FILE* input, batch::BatchSink& sink, const BlockWriter& prin
 }  // namespace
 
 ExitStatus RunBatchTool(const CommandLine& commandLine, std::FILE* standardInput,
-                        std::FILE* standardOutput, std::FILE* errors, std::size_t partSize) {
+                        std::FILE* standardOutput, std::FILE* standardError, std::size_t partSize) {
+    BlockWriter errors(standardError);
     const std::string& inputPath = commandLine.input;
     batch::FileHandle inputFile;
     std::FILE* input = standardInput;
@@ -104,7 +111,8 @@ ExitStatus RunBatchTool(const CommandLine& commandLine, std::FILE* standardInput
 
     BlockWriter printed(standardOutput);
     BlockWriter written(outputFile.get());
-    StreamSink sink(printed, outputFile ? &written : nullptr);
+    StreamSink sink(printed, outputFile ? &written : nullptr, commandLine.quiet ? nullptr : &errors,
+                    IsStandardInput(inputPath) ? kStandardInputName : inputPath);
     const std::size_t jobs = commandLine.jobs != 0 ? commandLine.jobs : UsableCores();
     const RunEnd end = jobs == 1 ? RunHere(input, sink, printed, written)
                                  : RunParallel(input, sink, printed, written, jobs, partSize);
@@ -113,6 +121,7 @@ ExitStatus RunBatchTool(const CommandLine& commandLine, std::FILE* standardInput
         Report(errors, batch::MsgOpenFailed(IsStandardInput(inputPath) ? "-" : inputPath));
         return kUsageOrFileError;
     }
+    errors.Flush();
 
     if (!printed.Flush()) {
         ReportWriteError(errors, printed.Error());

@@ -12,10 +12,10 @@ namespace quorvane::cli {
 
 enum ExitStatus { kAllValues = 0, kSomeErrors = 1, kUsageOrFileError = 2 };
 
-// Runs the tool; messages go to `errors`. On more than one thread the input
-// is read in parts of `partSize` bytes.
+// Runs the tool; the diagnostics and messages go to `standardError`. On more
+// than one thread the input is read in parts of `partSize` bytes.
 ExitStatus RunBatchTool(const CommandLine& commandLine, std::FILE* standardInput,
-                        std::FILE* standardOutput, std::FILE* errors,
+                        std::FILE* standardOutput, std::FILE* standardError,
                         std::size_t partSize = kPartSize);
 
 }  // namespace quorvane::cli

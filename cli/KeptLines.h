@@ -28,7 +28,7 @@ class KeptLines final : public batch::BatchSink {
 
   private:
     struct Line {
-        LineOutcome outcome;
+        engine::LineOutcome outcome;
         std::size_t lineNumber;
         const char* text;          // in the part, or null when copied
         std::size_t textLength;    // copied after the pieces when `text` is null

@@ -16,6 +16,9 @@
 namespace {
 
 using namespace quorvane::batch;
+using quorvane::engine::EvaluateLineOutcome;
+using quorvane::engine::LineOutcome;
+using quorvane::engine::LineStatus;
 
 std::string WithoutCR(std::string_view text) {
     std::string kept(text);

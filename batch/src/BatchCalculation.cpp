@@ -21,7 +21,7 @@ class TextSink : public BatchSink {
             .append(line.value)
             .append(kRecordEnd);
         ++m_batch.lineCount;
-        if (line.outcome.status == LineStatus::Failure) ++m_batch.failureCount;
+        if (line.outcome.status == engine::LineStatus::Failure) ++m_batch.failureCount;
     }
 
   private:

@@ -1,6 +1,6 @@
 #include "batch/BatchRunner.h"
 
-#include <cstdint>
+#include <algorithm>
 #include <cstring>
 
 #include "LongLine.h"
@@ -10,20 +10,10 @@ namespace quorvane::batch {
 
 namespace {
 
-// The first CR or LF in [p, end), or end.
-const char* FindLineEnd(const char* p, const char* end) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101;
-    constexpr std::uint64_t kLow7 = kOnes * 0x7F;
-    // The high bit of each byte of the word that is zero, and only of those.
-    auto zeroBytes = [](std::uint64_t word) { return ~(((word & kLow7) + kLow7) | word | kLow7); };
-    // Eight bytes at a time while no CR or LF is among them.
-    for (; end - p >= 8; p += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, p, sizeof word);
-        if ((zeroBytes(word ^ (kOnes * '\r')) | zeroBytes(word ^ (kOnes * '\n'))) != 0) break;
-    }
-    while (p != end && *p != '\r' && *p != '\n') ++p;
-    return p;
+// The first byte c in [p, end), or end.
+const char* Find(const char* p, const char* end, char c) {
+    const void* found = std::memchr(p, c, static_cast<std::size_t>(end - p));
+    return found != nullptr ? static_cast<const char*>(found) : end;
 }
 
 }  // namespace
@@ -40,17 +30,18 @@ void BatchRunner::Feed(std::span<char> block) {
     const char* const begin = block.data();
     const char* const end = begin + block.size();
     const char* p = begin;
-    for (const char* lineEnd = FindLineEnd(p, end); lineEnd != end; lineEnd = FindLineEnd(p, end)) {
-        const std::string_view piece(p, static_cast<std::size_t>(lineEnd - p));
-        if (m_longLine || !m_carry.empty()) {
-            EndPiece(piece);
-        } else if (!piece.empty()) {
-            Evaluate(piece);  // a whole line within the block, the common case
-        }
+    // The next CR and the next LF; each is looked for again only once it
+    // lies behind, so a text without CR is searched for CR once.
+    const char* cr = Find(p, end, '\r');
+    const char* lf = Find(p, end, '\n');
+    for (const char* lineEnd = std::min(cr, lf); lineEnd != end; lineEnd = std::min(cr, lf)) {
+        EndPiece(std::string_view(p, static_cast<std::size_t>(lineEnd - p)));
         // The LF of a CR LF pair ends no line of its own.
         const bool afterCR = lineEnd != begin ? lineEnd[-1] == '\r' : m_afterCR;
         if (*lineEnd == '\r' || !afterCR) ++m_lineNumber;
         p = lineEnd + 1;
+        if (cr < p) cr = Find(p, end, '\r');
+        if (lf < p) lf = Find(p, end, '\n');
     }
     KeepTail(std::string_view(p, static_cast<std::size_t>(end - p)));
     m_afterCR = end[-1] == '\r';
@@ -85,18 +76,18 @@ void BatchRunner::KeepTail(std::string_view tail) {
 }
 
 void BatchRunner::Evaluate(std::string_view line) {
-    const LineOutcome outcome = EvaluateLineOutcome(line);
-    if (outcome.status != LineStatus::Nothing) Hand(line, outcome);
+    const engine::LineOutcome outcome = engine::EvaluateLineOutcome(line);
+    if (outcome.status != engine::LineStatus::Nothing) Hand(line, outcome);
 }
 
 void BatchRunner::EndLongLine() {
-    const LineOutcome outcome = m_longLine->Finish();
+    const engine::LineOutcome outcome = m_longLine->Finish();
     m_textLost |= m_longLine->TextLost();
     m_longLine.reset();
-    if (outcome.status != LineStatus::Nothing) Hand({}, outcome);
+    if (outcome.status != engine::LineStatus::Nothing) Hand({}, outcome);
 }
 
-void BatchRunner::Hand(std::string_view text, const LineOutcome& outcome) {
+void BatchRunner::Hand(std::string_view text, const engine::LineOutcome& outcome) {
     char buffer[kValueTextRoom];
     m_sink.EndLine({text, outcome, FormatOutcome(outcome, buffer), m_lineNumber});
 }

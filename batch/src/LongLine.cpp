@@ -9,7 +9,7 @@ namespace {
 
 // The bytes of a line that decide its outcome, given that it holds
 // something: the engine looks no further.
-constexpr std::size_t kDecidingBytes = kLineLimit + 2;
+constexpr std::size_t kDecidingBytes = engine::kLineLimit + 2;
 static_assert(kLongLine > kDecidingBytes);
 
 // Stands for the rest of a line that holds something, after its deciding
@@ -93,21 +93,22 @@ void LongLine::Add(std::string_view bytes) {
     }
 }
 
-LineOutcome LongLine::Finish() {
+engine::LineOutcome LongLine::Finish() {
     if (m_lead == Lead::FirstByte) Settle(std::string_view(&m_first, 1));
     if (m_lead != Lead::Something) {
         m_held.Clear();
-        return {LineStatus::Nothing, 0.0};
+        return {engine::LineStatus::Nothing, 0.0};
     }
     MoveHeld();
     m_kept += kSomethingMore;
-    return EvaluateLineOutcome(m_kept);
+    return engine::EvaluateLineOutcome(m_kept);
 }
 
 void LongLine::Settle(std::string_view firstBytes) {
     // Blanks and tabs ahead of them change nothing.
-    m_lead = EvaluateLineOutcome(firstBytes).status == LineStatus::Nothing ? Lead::Nothing
-                                                                           : Lead::Something;
+    m_lead = engine::EvaluateLineOutcome(firstBytes).status == engine::LineStatus::Nothing
+                 ? Lead::Nothing
+                 : Lead::Something;
 }
 
 void LongLine::MoveHeld() {

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "ExprEngine.h"
 #include "batch/BatchRunner.h"
 #include "batch/FileIo.h"
+#include "engine/Evaluate.h"
 
 namespace quorvane::batch {
 
@@ -44,7 +44,7 @@ class LongLine {
     void Add(std::string_view bytes);
     // Ends the line: its outcome. The line's text is with the sink already
     // unless the line has nothing to evaluate.
-    LineOutcome Finish();
+    engine::LineOutcome Finish();
     // True when held bytes could not be read back for the sink.
     bool TextLost() const { return m_textLost; }
 

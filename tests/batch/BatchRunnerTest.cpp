@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "batch/BatchRunner.h"
+#include "engine/Evaluate.h"
 
 namespace {
 
@@ -12,12 +13,17 @@ using quorvane::batch::BatchRunner;
 using quorvane::batch::BatchSink;
 using quorvane::batch::kLongLine;
 using quorvane::batch::LineResult;
+using quorvane::engine::EvaluateLineOutcome;
+using quorvane::engine::LineOutcome;
 
 // What the sink got of one line.
 struct Line {
     std::string text;
     std::string value;
     std::size_t number;
+    // The outcome, reason and column included, is what the engine gives the
+    // whole text of the line (a long line's is found from its first bytes).
+    bool asWholeLine = true;
     bool operator==(const Line&) const = default;
 };
 
@@ -26,7 +32,8 @@ void PrintTo(const Line& line, std::ostream* os) {
         line.text.size() > 40
             ? line.text.substr(0, 40) + "... (" + std::to_string(line.text.size()) + " bytes)"
             : line.text;
-    *os << "line " << line.number << " [" << shown << "] = " << line.value;
+    *os << "line " << line.number << " [" << shown << "] = " << line.value
+        << (line.asWholeLine ? "" : ", not the outcome of the whole line");
 }
 
 class RecordingSink : public BatchSink {
@@ -34,7 +41,11 @@ class RecordingSink : public BatchSink {
     void AddLineText(std::string_view piece) override { m_text.append(piece); }
     void EndLine(const LineResult& line) override {
         m_text.append(line.text);
-        lines.push_back({m_text, std::string(line.value), line.lineNumber});
+        const LineOutcome whole = EvaluateLineOutcome(m_text);
+        const bool asWholeLine = line.outcome.status == whole.status &&
+                                 line.outcome.reason == whole.reason &&
+                                 line.outcome.column == whole.column;
+        lines.push_back({m_text, std::string(line.value), line.lineNumber, asWholeLine});
         m_text.clear();
     }
 
@@ -97,6 +108,9 @@ INSTANTIATE_TEST_SUITE_P(
         RunCase{"LongCommentAfterAValue",
                 "1+1//" + std::string(kLongLine, 'x'),
                 {{"1+1//" + std::string(kLongLine, 'X'), "2.00", 1}}},
+        RunCase{"LongCommentAtTheLengthLimit",
+                std::string(1023, ' ') + "1//" + std::string(kLongLine, 'x'),
+                {{std::string(1023, ' ') + "1//" + std::string(kLongLine, 'X'), "1.00", 1}}},
         RunCase{
             "LongBlanksThenSomething", kLongBlanks + "\t7", {{kLongBlanks + "\t7", "Error", 1}}},
         RunCase{"LongBlanksThenOneSlash", kLongBlanks + "/", {{kLongBlanks + "/", "Error", 1}}},

@@ -13,6 +13,7 @@ namespace {
 
 using quorvane::batch::AppendFixed2;
 using quorvane::batch::AppendOutcome;
+using quorvane::engine::LineStatus;
 
 TEST(AppendFixed2, SameDigitsAsPrintf) {
     const double values[] = {0.0,

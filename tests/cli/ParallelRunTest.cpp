@@ -63,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
         ParallelCase{"EmptyInput", "", 16}, ParallelCase{"OneLine", "2*3", 16},
         ParallelCase{"OneLineInAPart", "1+1\n", 4},
         ParallelCase{"LinesCutAcrossParts", kManyLines, 16},
-        ParallelCase{"CrLfCutBetweenParts", Repeat("12345\r\n", 200), 7},
+        ParallelCase{"CrLfCutBetweenParts", Repeat("1/0\r\n22/0\r\n", 200), 16},
         ParallelCase{"LoneCrAtAPartsEnd", Repeat("1234\r5\r\r\n", 200), 5},
         ParallelCase{"EveryByteAPart", kManyLines.substr(0, 300), 1},
         ParallelCase{"LineLongerThanAPart", "1\n" + Repeat("1+", 500) + "1\n2\n" + kManyLines, 64},
@@ -87,6 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
                      64},
         ParallelCase{"NoOutputFile", kManyLines, 16, ""},
         ParallelCase{"OutputFileFull", kManyLines, 16, "/dev/full"},
+        ParallelCase{"OutputFileFullAfterMegabytes", Repeat(kManyLines, 200), 4096, "/dev/full"},
         ParallelCase{"PrintedFullAfterMegabytes", Repeat(kManyLines, 200), 4096, "", "/dev/full"},
         ParallelCase{"ReadError", "", 16, "file", "", "/proc/self/mem"}),
     [](const testing::TestParamInfo<ParallelCase>& row) { return row.param.name; });

@@ -44,6 +44,30 @@ printf '\n\n' | "$cli" -o "$work/empty.txt" >/dev/null
 printf '\r\n' >"$work/expected.txt"
 cmp -s "$work/empty.txt" "$work/expected.txt" || fail "-o with no line holds only CR LF"
 
+# Diagnostics: one line on standard error per line that gives Error, its line
+# counted as a text editor counts (LF, CR LF and lone CR each end one).
+printf '1+\r\n\r\n// c\n  8/0\r(0-5)%%0\n2\n' >"$work/bad.txt"
+diagnostics() { # diagnostics NAME: what the run of bad.txt reports, NAME in place of the file
+    printf 'quorvane-cli: %s:1:2: missing operand\n' "$1"
+    printf 'quorvane-cli: %s:4:4: division by zero\n' "$1"
+    printf 'quorvane-cli: %s:5:6: remainder by zero' "$1"
+}
+# expect_diagnostics NAME EXPECTED_STDERR ARGS...  (input bad.txt, by file or standard input)
+expect_diagnostics() {
+    local name=$1 expected=$2 out rc
+    shift 2
+    out=$("$cli" "$@" <"$work/bad.txt" 2>"$work/err")
+    rc=$?
+    [[ $rc == 1 ]] || fail "$name: exit $rc expected 1"
+    [[ "$out" == $'Error\nError\nError\n2.00' ]] || fail "$name: stdout [$out]"
+    [[ "$(cat "$work/err")" == "$expected" ]] || fail "$name: stderr [$(cat "$work/err")] expected [$expected]"
+}
+expect_diagnostics file "$(diagnostics "$work/bad.txt")" "$work/bad.txt"
+expect_diagnostics standard-input "$(diagnostics '(standard input)')"
+expect_diagnostics dash "$(diagnostics '(standard input)')" -
+expect_diagnostics quiet "" -q "$work/bad.txt"
+expect_diagnostics long-quiet "" "$work/bad.txt" --quiet
+
 # expect_error NAME EXPECTED_MESSAGE ARGS...  (exit 2, message on standard error, nothing on standard output)
 expect_error() {
     local name=$1 message=$2 out rc

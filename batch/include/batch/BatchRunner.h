@@ -23,8 +23,8 @@
 #include <string>
 #include <string_view>
 
-#include "ExprEngine.h"
 #include "batch/UpperCase.h"
+#include "engine/Evaluate.h"
 
 namespace quorvane::batch {
 
@@ -36,7 +36,7 @@ struct LineResult {
     // The line's text, upper-cased, without its line end; of a long line the
     // rest of it after the pieces that came before (see BatchSink).
     std::string_view text;
-    LineOutcome outcome;
+    engine::LineOutcome outcome;
     std::string_view value;  // the value with two decimals, or "Error"
     // The line's number in the text, counted from 1 as a text editor counts:
     // each LF, each CR LF and each lone CR ends a line, empty ones too.
@@ -89,7 +89,7 @@ class BatchRunner {
     void Evaluate(std::string_view line);
     void EndLongLine();
     // Hands the sink the line's outcome with the text of the line not yet handed on.
-    void Hand(std::string_view text, const LineOutcome& outcome);
+    void Hand(std::string_view text, const engine::LineOutcome& outcome);
 
     BatchSink& m_sink;
     LeadBytePredicate m_isLeadByte;

@@ -7,7 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "ExprEngine.h"
+#include "engine/Evaluate.h"
+
+using quorvane::engine::LineOutcome, quorvane::engine::LineStatus;
 
 namespace quorvane::batch {
 
@@ -19,13 +21,13 @@ inline constexpr std::size_t kValueTextRoom = 320;
 std::string_view FormatFixed2(double value, char (&buffer)[kValueTextRoom]);
 
 // What stands for a line's outcome (see AppendOutcome), written into the buffer.
-std::string_view FormatOutcome(const LineOutcome& outcome, char (&buffer)[kValueTextRoom]);
+std::string_view FormatOutcome(const engine::LineOutcome& outcome, char (&buffer)[kValueTextRoom]);
 
 // Appends the value with two decimals ("%.2f").
 void AppendFixed2(std::string& out, double value);
 
 // Appends what stands for a line's outcome: its value with two decimals, or
 // the word Error. Not for lines with nothing to evaluate.
-void AppendOutcome(std::string& out, const LineOutcome& outcome);
+void AppendOutcome(std::string& out, const engine::LineOutcome& outcome);
 
 }  // namespace quorvane::batch
