@@ -2,14 +2,15 @@
 // turn comes to hand it on, in input order, to the sink that writes it out.
 // The text of a line stays in the part's bytes, which outlive this; what does
 // not (the pieces of a long line, a line the runner carried, the value) is
-// copied.
+// copied. A part holds less than 4 GiB.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "batch/BatchRunner.h"
 
@@ -27,18 +28,30 @@ class KeptLines final : public batch::BatchSink {
     void HandOn(batch::BatchSink& sink, std::size_t lineOffset) const;
 
   private:
-    struct Line {
-        engine::LineOutcome outcome;
-        std::size_t lineNumber;
-        const char* text;          // in the part, or null when copied
-        std::size_t textLength;    // copied after the pieces when `text` is null
-        std::size_t piecesLength;  // the text handed on in pieces before the line
-        std::size_t valueLength;   // copied after the text
+    // What is kept of a line, in a few bytes: the lines of a part are many
+    // and go from one thread to another.
+    struct Head {
+        double value;
+        std::int32_t column;
+        std::uint32_t lineNumber;
+        std::uint32_t textStart;  // in the part, or kCopied
+        std::uint32_t textLength;
+        std::uint32_t piecesLength;  // the text handed on in pieces before the line
+        std::uint16_t valueLength;
+        std::uint8_t status;  // engine::LineStatus
+        std::uint8_t reason;  // engine::FailureReason
     };
+    static constexpr std::uint32_t kCopied = UINT32_MAX;  // the text follows the value
+
+    // Room for `size` more bytes at the end of m_lines.
+    char* Room(std::size_t size);
 
     std::span<const char> m_part;
-    std::vector<Line> m_lines;
-    std::string m_copied;            // line by line: its pieces, its text when copied, its value
+    // Line by line: its head, its value, and its text when copied.
+    std::unique_ptr<char[]> m_lines;
+    std::size_t m_size = 0;
+    std::size_t m_capacity = 0;
+    std::string m_pieces;            // the pieces of all long lines, in order
     std::size_t m_piecesLength = 0;  // pieces of the line being read
 };
 
