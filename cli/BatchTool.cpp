@@ -63,6 +63,15 @@ bool ReadInto(std::FILE* input, batch::BatchRunner& runner, const BlockWriter& p
 
 }  // namespace
 
+ExitStatus PrintText(std::string_view text, std::FILE* standardOutput, std::FILE* standardError) {
+    BlockWriter printed(standardOutput);
+    printed.Append(text);
+    if (printed.Flush()) return kAllValues;
+    BlockWriter errors(standardError);
+    ReportWriteError(errors, printed.Error());
+    return kUsageOrFileError;
+}
+
 ExitStatus RunBatchTool(const CommandLine& commandLine, std::FILE* standardInput,
                         std::FILE* standardOutput, std::FILE* standardError) {
     BlockWriter errors(standardError);

@@ -4,12 +4,17 @@
 #pragma once
 
 #include <cstdio>
+#include <string_view>
 
 #include "CommandLine.h"
 
 namespace quorvane::cli {
 
 enum ExitStatus { kAllValues = 0, kSomeErrors = 1, kUsageOrFileError = 2 };
+
+// Prints one of the tool's texts (the usage, the version); a write error is
+// reported on `standardError`.
+ExitStatus PrintText(std::string_view text, std::FILE* standardOutput, std::FILE* standardError);
 
 // Runs the tool; the diagnostics and messages go to `standardError`.
 ExitStatus RunBatchTool(const CommandLine& commandLine, std::FILE* standardInput,
