@@ -44,12 +44,6 @@ void CQuorvaneDlg::OnOK() {
         m_window.FocusControl(IDC_OUTPUT_FILE);
         return;
     }
-    if (run.textLost) {
-        // The records lack part of a line: such a file is not written.
-        m_window.ShowMessage(batch::MsgWriteFailed(m_strOutputFile));
-        m_window.FocusControl(IDC_OUTPUT_FILE);
-        return;
-    }
     if (WriteOutputFile(m_strOutputFile, run.outputText)) {
         m_window.StartEditor(m_strOutputFile);
     } else {
