@@ -74,6 +74,15 @@ RunEnd RunHere(std::FILE* input, batch::BatchSink& sink, const BlockWriter& prin
 
 }  // namespace
 
+ExitStatus PrintText(std::string_view text, std::FILE* standardOutput, std::FILE* standardError) {
+    BlockWriter printed(standardOutput);
+    printed.Append(text);
+    if (printed.Flush()) return kAllValues;
+    BlockWriter errors(standardError);
+    ReportWriteError(errors, printed.Error());
+    return kUsageOrFileError;
+}
+
 ExitStatus RunBatchTool(const CommandLine& commandLine, std::FILE* standardInput,
                         std::FILE* standardOutput, std::FILE* standardError, std::size_t partSize) {
     BlockWriter errors(standardError);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdio>
+#include <string_view>
 
 #include "CommandLine.h"
 #include "ParallelRun.h"
@@ -11,6 +12,10 @@
 namespace quorvane::cli {
 
 enum ExitStatus { kAllValues = 0, kSomeErrors = 1, kUsageOrFileError = 2 };
+
+// Prints one of the tool's texts (the usage, the version); a write error is
+// reported on `standardError`.
+ExitStatus PrintText(std::string_view text, std::FILE* standardOutput, std::FILE* standardError);
 
 // Runs the tool; the diagnostics and messages go to `standardError`. On more
 // than one thread the input is read in parts of `partSize` bytes.

@@ -17,13 +17,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "quorvane-cli: %s\nTry 'quorvane-cli --help'.\n", error.c_str());
         return kUsageOrFileError;
     }
-    if (commandLine->help) {
-        std::fputs(kUsage, stdout);
-        return kAllValues;
-    }
-    if (commandLine->version) {
-        std::fputs("quorvane-cli " QUORVANE_VERSION "\n", stdout);
-        return kAllValues;
-    }
+    if (commandLine->help) return PrintText(kUsage, stdout, stderr);
+    if (commandLine->version)
+        return PrintText("quorvane-cli " QUORVANE_VERSION "\n", stdout, stderr);
     return RunBatchTool(*commandLine, stdin, stdout, stderr);
 }

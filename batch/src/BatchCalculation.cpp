@@ -35,9 +35,9 @@ BatchResult RunBatch(std::string_view expressionText, LeadBytePredicate isLeadBy
     BatchResult batch;
     TextSink sink(batch);
     BatchRunner runner(sink, isLeadByte);
+    // The whole text in one block: no line is carried over or taken in pieces.
     runner.Feed(text);
     runner.Finish();
-    batch.textLost = runner.TextLost();
     return batch;
 }
 

@@ -163,11 +163,13 @@ grep -e '-h, --help' "$work/help" >/dev/null || fail "--help names -h"
 
 # Standard output that cannot be written: the reason, exit 2.
 if [[ -w /dev/full ]]; then
-    "$cli" "$work/in.txt" >/dev/full 2>"$work/err"
-    rc=$?
-    [[ $rc == 2 ]] || fail "stdout-full: exit $rc expected 2"
-    [[ "$(cat "$work/err")" == "quorvane-cli: write error: No space left on device" ]] ||
-        fail "stdout-full: stderr [$(cat "$work/err")]"
+    for args in "$work/in.txt" --version --help; do
+        "$cli" "$args" >/dev/full 2>"$work/err"
+        rc=$?
+        [[ $rc == 2 ]] || fail "stdout-full $args: exit $rc expected 2"
+        [[ "$(cat "$work/err")" == "quorvane-cli: write error: No space left on device" ]] ||
+            fail "stdout-full $args: stderr [$(cat "$work/err")]"
+    done
 fi
 
 # A read error of the input after it was opened.

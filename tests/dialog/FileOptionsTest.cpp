@@ -11,6 +11,7 @@
 namespace {
 
 using quorvane::batch::MsgFileNotExist;
+using quorvane::window::FileDialogKind;
 
 class FileOptionsTest : public DialogTest {
   protected:

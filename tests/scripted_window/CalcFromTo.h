@@ -4,9 +4,11 @@
 
 #include <string>
 
-#include "QuorvaneDlg.h"
 #include "ScriptedWindow.h"
 #include "resource.h"
+#include "window/QuorvaneDlg.h"
+
+using quorvane::window::CQuorvaneDlg;
 
 inline void CalcFromTo(ScriptedWindow& window, const std::string& input,
                        const std::string& output) {

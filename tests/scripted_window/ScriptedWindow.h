@@ -15,7 +15,13 @@
 #include <utility>
 #include <vector>
 
-#include "DialogWindow.h"
+#include "window/DialogWindow.h"
+
+using quorvane::window::DialogEvents;
+using quorvane::window::DialogWindow;
+using quorvane::window::FileDialogRequest;
+using quorvane::window::IconHandle;
+using quorvane::window::IconSize;
 
 class ScriptedWindow : public DialogWindow {
   public:

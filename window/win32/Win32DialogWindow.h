@@ -8,8 +8,14 @@
 
 #include <map>
 
-#include "DialogWindow.h"
 #include "EditCaret.h"
+#include "window/DialogWindow.h"
+
+using quorvane::window::DialogEvents;
+using quorvane::window::DialogWindow;
+using quorvane::window::FileDialogRequest;
+using quorvane::window::IconHandle;
+using quorvane::window::IconSize;
 
 class Win32DialogWindow : public DialogWindow {
   public:

@@ -16,7 +16,6 @@ struct BatchResult {
     std::string outputText;        // the records of the output file, before the file's line ends
     std::size_t lineCount = 0;     // lines evaluated (value or Error)
     std::size_t failureCount = 0;  // lines that gave Error
-    bool textLost = false;         // the output text lacks part of a line (see BatchRunner)
 };
 
 // Runs the whole expression text, which ends at its first NUL, if any.

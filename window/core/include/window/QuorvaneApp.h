@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <memory>
 
-#include "DialogWindow.h"
+#include "window/DialogWindow.h"
+
+namespace quorvane::window {
 
 // The four entries of the skinning library that the start-up calls.
 class SkinLibrary {
@@ -42,3 +44,5 @@ class CQuorvaneApp {
   private:
     AppPlatform& m_platform;
 };
+
+}  // namespace quorvane::window

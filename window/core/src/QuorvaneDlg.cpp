@@ -1,9 +1,11 @@
-#include "QuorvaneDlg.h"
+#include "window/QuorvaneDlg.h"
 
 #include <variant>
 
-#include "HelpText.h"
 #include "resource.h"
+#include "window/HelpText.h"
+
+namespace quorvane::window {
 
 namespace {
 
@@ -124,3 +126,5 @@ void CQuorvaneDlg::OnSysCommand(unsigned commandId, std::intptr_t /*param*/) {
 void CQuorvaneDlg::OnCancel() { m_window.EndDialog(IDCANCEL); }
 
 void CQuorvaneDlg::OnHelpButton() { m_window.ShowMessage(HelpText()); }
+
+}  // namespace quorvane::window

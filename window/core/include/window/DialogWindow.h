@@ -12,6 +12,8 @@
 
 #include "batch/UpperCase.h"
 
+namespace quorvane::window {
+
 // The handlers a window calls when something happens to the dialog.
 class DialogEvents {
   public:
@@ -89,7 +91,9 @@ class DialogWindow {
     virtual void ShowAboutBox() = 0;
 
     // The lead-byte test of the text's code page, for upper-casing.
-    virtual quorvane::batch::LeadBytePredicate LeadByteTest() const { return nullptr; }
+    virtual batch::LeadBytePredicate LeadByteTest() const { return nullptr; }
 };
 
 inline constexpr int kButtonClicked = 0;  // BN_CLICKED
+
+}  // namespace quorvane::window

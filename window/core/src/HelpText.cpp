@@ -1,4 +1,6 @@
-#include "HelpText.h"
+#include "window/HelpText.h"
+
+namespace quorvane::window {
 
 namespace {
 
@@ -33,3 +35,5 @@ constexpr std::string_view kHelpText =
 }  // namespace
 
 std::string_view HelpText() { return kHelpText; }
+
+}  // namespace quorvane::window

@@ -8,6 +8,8 @@
 
 #include "batch/UpperCase.h"
 
+namespace quorvane::window {
+
 enum class KeypadKind {
     Backspace,      // delete the character before the caret
     Clear,          // empty the expression and the result
@@ -33,4 +35,6 @@ KeypadAction KeypadActionFor(std::string_view caption);
 // double-byte code page, without one it is UTF-8. A CR LF pair is two
 // characters.
 std::size_t PreviousCharacterStart(std::string_view text, std::size_t caret,
-                                   quorvane::batch::LeadBytePredicate isLeadByte);
+                                   batch::LeadBytePredicate isLeadByte);
+
+}  // namespace quorvane::window

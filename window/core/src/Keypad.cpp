@@ -1,4 +1,6 @@
-#include "Keypad.h"
+#include "window/Keypad.h"
+
+namespace quorvane::window {
 
 namespace {
 
@@ -31,7 +33,7 @@ KeypadAction KeypadActionFor(std::string_view caption) {
 }
 
 std::size_t PreviousCharacterStart(std::string_view text, std::size_t caret,
-                                   quorvane::batch::LeadBytePredicate isLeadByte) {
+                                   batch::LeadBytePredicate isLeadByte) {
     if (caret == 0) return 0;
     if (isLeadByte != nullptr) {
         // Only a walk from the start tells a trail byte from a lead byte.
@@ -54,3 +56,5 @@ std::size_t PreviousCharacterStart(std::string_view text, std::size_t caret,
     }
     return caret - 1;
 }
+
+}  // namespace quorvane::window

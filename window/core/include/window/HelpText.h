@@ -4,5 +4,9 @@
 
 #include <string_view>
 
+namespace quorvane::window {
+
 // LF-separated, tabs and trailing blanks included; no line break at the end.
 std::string_view HelpText();
+
+}  // namespace quorvane::window

@@ -2,9 +2,11 @@
 // caret according to the button's caption, then gives the box the focus back.
 #include <algorithm>
 
-#include "Keypad.h"
-#include "QuorvaneDlg.h"
 #include "resource.h"
+#include "window/Keypad.h"
+#include "window/QuorvaneDlg.h"
+
+namespace quorvane::window {
 
 void CQuorvaneDlg::OnKeypad(int controlId) {
     UpdateData(true);
@@ -47,3 +49,5 @@ void CQuorvaneDlg::OnKeypad(int controlId) {
     m_window.SetCaretIndex(IDC_EXPRESSION, std::min(caret, m_strExpression.size()));
     m_editExpression.SetFocus();
 }
+
+}  // namespace quorvane::window

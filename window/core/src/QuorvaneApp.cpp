@@ -1,6 +1,8 @@
-#include "QuorvaneApp.h"
+#include "window/QuorvaneApp.h"
 
-#include "QuorvaneDlg.h"
+#include "window/QuorvaneDlg.h"
+
+namespace quorvane::window {
 
 bool CQuorvaneApp::InitInstance() {
     SkinLibrary& skin = m_platform.Skin();
@@ -16,3 +18,5 @@ bool CQuorvaneApp::InitInstance() {
     dialog.DoModal();  // every way of closing is treated alike
     return false;      // the program ends with the dialog
 }
+
+}  // namespace quorvane::window

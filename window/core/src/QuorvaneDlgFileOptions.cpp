@@ -1,7 +1,9 @@
 // The "File" group of the main dialog: the two check boxes that enable a
 // file name box with its browse button, and the two browse buttons.
-#include "QuorvaneDlg.h"
 #include "resource.h"
+#include "window/QuorvaneDlg.h"
+
+namespace quorvane::window {
 
 namespace {
 
@@ -56,3 +58,5 @@ void CQuorvaneDlg::OnBrowseInput() {
 }
 
 void CQuorvaneDlg::OnBrowseOutput() { BrowseFile(FileDialogKind::Save, m_strOutputFile); }
+
+}  // namespace quorvane::window

@@ -2,7 +2,9 @@
 // that control the focus.
 #pragma once
 
-#include "DialogWindow.h"
+#include "window/DialogWindow.h"
+
+namespace quorvane::window {
 
 class EditControl {
   public:
@@ -15,3 +17,5 @@ class EditControl {
     DialogWindow& m_window;
     int m_id;
 };
+
+}  // namespace quorvane::window

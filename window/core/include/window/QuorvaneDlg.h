@@ -6,8 +6,10 @@
 #include <cstdint>
 #include <string>
 
-#include "DialogWindow.h"
-#include "EditControl.h"
+#include "window/DialogWindow.h"
+#include "window/EditControl.h"
+
+namespace quorvane::window {
 
 class CQuorvaneDlg : public DialogEvents {
   public:
@@ -62,3 +64,5 @@ class CQuorvaneDlg : public DialogEvents {
     // Bound to the expression box; gives it the focus.
     EditControl m_editExpression;
 };
+
+}  // namespace quorvane::window
