@@ -16,9 +16,9 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop expression calculator")
 set(CPACK_PACKAGE_DESCRIPTION
     "Write one arithmetic expression per line and each value appears with two
 decimals: the operators + - * / %, parentheses, variables within a line and
-twenty-two functions. The expressions can come from a text file and the results
-can go to one; an on-screen keypad edits at the caret. quorvane-cli evaluates
-a file of expressions on the command line in the same way.")
+twenty-two functions. The expressions can come from a text file and the
+results can go to one; an on-screen keypad edits at the caret. quorvane-cli
+evaluates a file of expressions on the command line in the same way.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/PackageFileNames.cmake)
@@ -42,26 +42,32 @@ if(WIN32)
 else()
     include(GNUInstallDirs)
 
-    # Debian wants its manual pages and changelog compressed with gzip -9n.
-    function(quorvane_gzip source output)
+    # Debian wants its manual pages and changelog compressed with gzip -9n:
+    # SOURCE becomes packaging/NAME.gz in the build folder.
+    function(quorvane_gzip name source)
+        set(output ${packaging_out}/${name}.gz)
         add_custom_command(OUTPUT ${output}
             COMMAND gzip -9n --stdout ${source} > ${output}
             DEPENDS ${source}
-            COMMENT "Compressing ${output}")
+            COMMENT "Compressing ${name}")
+        add_custom_target(quorvane_gzip_${name} ALL DEPENDS ${output})
     endfunction()
 
-    set(man_page ${packaging_out}/quorvane-cli.1.gz)
-    quorvane_gzip(${PROJECT_SOURCE_DIR}/cli/quorvane-cli.1 ${man_page})
+    # The manual page of a program that this build makes.
+    function(quorvane_man_page program source)
+        if(TARGET ${program})
+            quorvane_gzip(${program}.1 ${source})
+            install(FILES ${packaging_out}/${program}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+        endif()
+    endfunction()
+    quorvane_man_page(quorvane ${packaging_dir}/linux/quorvane.1)
+    quorvane_man_page(quorvane-cli ${PROJECT_SOURCE_DIR}/cli/quorvane-cli.1)
+
     configure_file(${packaging_dir}/linux/changelog.in ${packaging_out}/changelog @ONLY)
-    quorvane_gzip(${packaging_out}/changelog ${packaging_out}/changelog.gz)
-    add_custom_target(quorvane_package_docs ALL DEPENDS ${man_page} ${packaging_out}/changelog.gz)
+    quorvane_gzip(changelog ${packaging_out}/changelog)
 
     set(metainfo org.example.quorvane.metainfo.xml)
     configure_file(${packaging_dir}/linux/${metainfo}.in ${packaging_out}/${metainfo} @ONLY)
-
-    if(TARGET quorvane-cli)
-        install(FILES ${man_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-    endif()
     install(FILES ${packaging_out}/${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
     install(FILES ${packaging_dir}/linux/copyright ${packaging_out}/changelog.gz
             DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quorvane)
