@@ -19,7 +19,6 @@ decimals: the operators + - * / %, parentheses, variables within a line and
 twenty-two functions. The expressions can come from a text file and the
 results can go to one; an on-screen keypad edits at the caret. quorvane-cli
 evaluates a file of expressions on the command line in the same way.")
-set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/PackageFileNames.cmake)
 
@@ -37,6 +36,9 @@ if(WIN32)
     set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
     # The installer script is ours (packaging/windows/NSIS.template.in).
     list(PREPEND CMAKE_MODULE_PATH ${packaging_dir}/windows)
+    # The installer's licence page, in Windows line ends.
+    configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${packaging_out}/LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
+    set(CPACK_RESOURCE_FILE_LICENSE ${packaging_out}/LICENSE.txt)
     set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/resources/quorvane.ico)
     set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/resources/quorvane.ico)
 else()
