@@ -145,5 +145,5 @@ added=$(comm -13 <(echo "$before") <(files_in_drive_c))
 check "the uninstall leaves no file behind" same "$(comm -23 <(echo "$added") <(echo "$pending"))" ""
 check "nor the entry in the list of installed programs" same "$(uninstall_entry)" ""
 
-echo "package tests: $passed passed, $failed failed"
+echo "packaging: $passed passed, $failed failed"
 ((failed == 0))
