@@ -34,6 +34,7 @@ lists() { grep -Fx -- "$2" <<<"$1" >/dev/null || { echo "no line [$2]" >&2; retu
 as_root=()
 [[ $(id -u) == 0 ]] || as_root=(sudo)
 
+scripts/install-deps.sh all
 version=$(sed -n 's/^project(Quorvane VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 listed=$(scripts/package.sh)
 packages=build/packages
@@ -72,10 +73,13 @@ check "desktop-file-validate passes" desktop-file-validate /usr/share/applicatio
 metainfo=/usr/share/metainfo/org.example.quorvane.metainfo.xml
 check "appstreamcli validate passes" appstreamcli validate --no-net "$metainfo"
 check "the metainfo names this release" has "$(<"$metainfo")" "<release version=\"$version\""
+man_warnings=$(mktemp)
 for program in quorvane quorvane-cli; do
-    page=$(man -l --warnings=w "/usr/share/man/man1/$program.1.gz" 2>&1)
+    page=$(man -l --warnings "/usr/share/man/man1/$program.1.gz" 2>"$man_warnings")
     check "man -l renders the page of $program" has "$page" "$program -"
+    check "without a warning" same "$(<"$man_warnings")" ""
 done
+rm -f "$man_warnings"
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq quorvane >/dev/null
 check "apt-get remove takes the programs away" \
     same "$(ls /usr/bin/quorvane /usr/bin/quorvane-cli 2>/dev/null || true)" ""
