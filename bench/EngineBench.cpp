@@ -5,10 +5,12 @@
 #include <string>
 
 #include "BatchCalculation.h"
-#include "ExprEngine.h"
 #include "MixLines.h"
+#include "engine/Evaluate.h"
 
 namespace {
+
+using quorvane::engine::EvaluateLine;
 
 void BM_EvaluateLine(benchmark::State& state) {
     std::string line = ExampleMixLine(static_cast<std::size_t>(state.range(0)));

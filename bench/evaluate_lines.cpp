@@ -3,9 +3,11 @@
 //   evaluate_lines FILE [REPEATS]
 #include <cstdio>
 
-#include "ExprEngine.h"
 #include "LineFile.h"
 #include "UpperCase.h"
+#include "engine/Evaluate.h"
+
+using quorvane::engine::EvaluateLine;
 
 int main(int argc, char** argv) {
     if (argc < 2 || argc > 3) {

@@ -5,7 +5,6 @@
 
 #include "BatchCalculation.h"
 #include "BlockWriter.h"
-#include "ExprEngine.h"
 #include "FileIo.h"
 #include "InputText.h"
 #include "LongLine.h"
@@ -13,6 +12,9 @@
 #include "OutputFile.h"
 #include "ResultFormat.h"
 #include "UpperCase.h"
+#include "engine/Evaluate.h"
+
+using quorvane::engine::EvaluateLineOutcome;
 
 namespace {
 

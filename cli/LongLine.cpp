@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <vector>
 
+using quorvane::engine::EvaluateLineOutcome;
+
 bool NothingScan::Feed(char c) {
     if (m_state == kBlanks) {
         if (c != ' ' && c != '\t') m_state = c == '/' ? kSlash : kSomething;

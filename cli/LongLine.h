@@ -7,12 +7,14 @@
 #include <string_view>
 
 #include "BlockWriter.h"
-#include "ExprEngine.h"
 #include "FileIo.h"
+#include "engine/Evaluate.h"
 
 // A line longer than this is a long line. The engine decides a line from its
 // first kLineLimit + 2 characters and from whether the whole line holds
 // nothing, so this many bytes are all it needs.
+using quorvane::engine::kLineLimit, quorvane::engine::LineOutcome, quorvane::engine::LineStatus;
+
 inline constexpr std::size_t kLongLine = 1 << 16;
 static_assert(kLongLine > kLineLimit + 2);
 

@@ -13,6 +13,8 @@
 #include "OutputFile.h"
 #include "ResultFormat.h"
 
+using quorvane::engine::EvaluateLineOutcome;
+
 namespace {
 
 std::string WithoutCR(std::string_view text) {

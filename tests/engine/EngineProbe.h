@@ -1,14 +1,17 @@
 // Runs the engine's steps on a line and shows lists as text, for the tests.
 #pragma once
 
+#include <cmath>
 #include <memory>
 #include <string>
 
 #include "ExprEngine.h"
 
+namespace quorvane::engine {
+
 struct EngineProbe {
-    CExprEngine engine;
     VariableList variables;
+    CExprEngine engine{variables};
     std::unique_ptr<RawTokenList> raw = std::make_unique<RawTokenList>();
     std::unique_ptr<TokenList> tokens = std::make_unique<TokenList>();
     std::unique_ptr<TokenList> postfix = std::make_unique<TokenList>();
@@ -16,8 +19,7 @@ struct EngineProbe {
     // Strips the comment and cuts the line; returns SplitLine's status.
     std::int32_t Split(const std::string& line) {
         std::string copy = line;
-        engine.ParseLine("", postfix.get(), &variables);  // points the engine at the list
-        engine.StripComment(copy.data());
+        CExprEngine::StripComment(copy.data());
         return engine.SplitLine(copy.c_str(), *raw);
     }
     std::int32_t Tokenize(const std::string& line) {
@@ -27,7 +29,15 @@ struct EngineProbe {
     }
     std::int32_t Convert(const std::string& line) {
         postfix->count = 0;
-        return engine.ParseLine(line, postfix.get(), &variables);
+        return engine.ParseLine(line, *postfix);
+    }
+
+    // The value of the one number token that the text makes; not a number
+    // when it makes anything else.
+    double LiteralValue(const std::string& text) {
+        const bool number =
+            Tokenize(text) == 1 && tokens->count == 1 && tokens->items[0].kind == KIND_NUMBER;
+        return number ? tokens->items[0].value : std::nan("");
     }
 
     std::string RawText() const {
@@ -48,3 +58,5 @@ struct EngineProbe {
         return text;
     }
 };
+
+}  // namespace quorvane::engine

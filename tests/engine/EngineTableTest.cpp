@@ -1,40 +1,42 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
+#include <string>
 
 #include "ExprEngine.h"
+#include "OperatorTable.h"
 
-TEST(OperatorTable, NewEngineHasThirtyOneRowsInOrder) {
-    CExprEngine engine;
-    ASSERT_EQ(engine.TableCount(), 31);
-    const ExprItem* table = engine.Table();
-    EXPECT_STREQ(table[0].name, "(");
-    EXPECT_EQ(table[0].kind, KIND_PAREN);
-    EXPECT_EQ(table[0].prec, 0);
-    EXPECT_STREQ(table[30].name, "ATAN2");
-    EXPECT_EQ(table[30].kind, KIND_OPERATOR);
-    EXPECT_EQ(table[30].prec, 10);
+namespace quorvane::engine {
+
+TEST(OperatorTable, ThirtyOneRowsInOrder) {
+    ASSERT_EQ(kTableRows, 31);
+    EXPECT_STREQ(kPreparedTable[0].name, "(");
+    EXPECT_EQ(kPreparedTable[0].kind, KIND_PAREN);
+    EXPECT_EQ(kPreparedTable[0].prec, 0);
+    EXPECT_STREQ(kPreparedTable[30].name, "ATAN2");
+    EXPECT_EQ(kPreparedTable[30].kind, KIND_OPERATOR);
+    EXPECT_EQ(kPreparedTable[30].prec, 10);
     const char* names[] = {"(",     ")",    ",",    "=",    "+",    "-",     "*",     "/",
                            "%",     "POW",  "SQRT", "EXP",  "EXP2", "EXP10", "LOG",   "LOG2",
                            "LOG10", "SIN",  "COS",  "ATAN", "ABS",  "CEIL",  "FLOOR", "ROUND",
                            "TANH",  "SINH", "COSH", "ACOS", "ASIN", "TAN",   "ATAN2"};
     for (int row = 0; row < 31; ++row) {
-        EXPECT_STREQ(table[row].name, names[row]) << row;
-        EXPECT_EQ(table[row].value, 0.0);
-        EXPECT_EQ(table[row].ivalue, 0);
+        EXPECT_STREQ(kPreparedTable[row].name, names[row]) << row;
+        EXPECT_EQ(kPreparedTable[row].value, 0.0);
+        EXPECT_EQ(kPreparedTable[row].ivalue, 0);
     }
-    EXPECT_EQ(table[9].kind, KIND_OPERATOR);  // POW is a two-operand operator
-    EXPECT_EQ(table[10].kind, KIND_FUNCTION);
-    EXPECT_EQ(table[3].prec, 3);
-    EXPECT_EQ(table[8].prec, 6);
+    EXPECT_EQ(kPreparedTable[9].kind, KIND_OPERATOR);  // POW is a two-operand operator
+    EXPECT_EQ(kPreparedTable[10].kind, KIND_FUNCTION);
+    EXPECT_EQ(kPreparedTable[3].prec, 3);
+    EXPECT_EQ(kPreparedTable[8].prec, 6);
 }
 
 TEST(OperatorTable, OperatorCharactersAreExactlyTheNine) {
-    CExprEngine engine;
     const std::string operators = "(),=+-*/%";
     for (int c = 0; c < 256; ++c) {
         const bool expected = c != 0 && operators.find(static_cast<char>(c)) != std::string::npos;
-        EXPECT_EQ(engine.IsOperatorChar(static_cast<char>(c)), expected ? 1 : 0) << c;
+        EXPECT_EQ(kOperatorChars[static_cast<std::size_t>(c)], expected) << c;
     }
 }
 
@@ -69,4 +71,11 @@ TEST(ExprItem, CopiedVariableTokenKeepsItsRecord) {
     record->value = 7.0;
     EXPECT_EQ(OperandValue(token), 7.0);
     EXPECT_EQ(OperandValue(copy), 7.0);
+    // Once a result is written into the token, it no longer reads the record.
+    token.value = 2.0;
+    token.prec = kOwnValue;
+    EXPECT_EQ(OperandValue(token), 2.0);
+    EXPECT_EQ(OperandValue(copy), 7.0);
 }
+
+}  // namespace quorvane::engine

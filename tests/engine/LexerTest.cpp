@@ -2,6 +2,8 @@
 
 #include "EngineProbe.h"
 
+namespace quorvane::engine {
+
 namespace {
 
 struct SplitCase {
@@ -43,25 +45,30 @@ TEST(SplitLine, LimitsFailInsteadOfTruncating) {
 }
 
 TEST(StripComment, CutsAtCommentMarkOrNewline) {
-    CExprEngine engine;
     const std::pair<std::string, std::string> cases[] = {{"8//2", "8"},  {"// note", ""},
                                                          {"8/2", "8/2"}, {"1\n2", "1"},
                                                          {"1/", "1/"},   {"a/ /b", "a/ /b"}};
     for (const auto& [line, kept] : cases) {
         std::string copy = line;
-        engine.StripComment(copy.data());
+        EXPECT_EQ(CExprEngine::StripComment(copy.data()), kept.size()) << line;
         EXPECT_STREQ(copy.c_str(), kept.c_str()) << line;
     }
 }
 
-TEST(IsNumber, DigitsAndDotsOnly) {
-    for (const char* yes : {"1", "1.5", "1.2.3", "5.", ".5", ".", "007"})
-        EXPECT_EQ(IsNumber(yes), 1) << yes;
-    for (const char* no : {"", "1E5", "-1", "+1", "1,5", "X1", "1 "})
-        EXPECT_EQ(IsNumber(no), 0) << no;
+TEST(BuildTokens, NumbersAreDigitsAndDotsOnly) {
+    EngineProbe probe;
+    for (const char* yes : {"1", "1.5", "1.2.3", "5.", ".5", ".", "007"}) {
+        ASSERT_EQ(probe.Tokenize(yes), 1) << yes;
+        EXPECT_EQ(probe.tokens->items[0].kind, KIND_NUMBER) << yes;
+    }
+    for (const char* no : {"1E5", "X1", "1X", "1.5\xB2"}) {
+        ASSERT_EQ(probe.Tokenize(no), 1) << no;
+        EXPECT_EQ(probe.tokens->items[0].kind, KIND_VARIABLE) << no;
+    }
 }
 
-TEST(NumberValue, LongestDecimalPrefix) {
+TEST(BuildTokens, NumberValueIsTheLongestDecimalPrefix) {
+    EngineProbe probe;
     const std::pair<const char*, double> cases[] = {
         {"1.2.3", 1.2},
         {".", 0.0},
@@ -70,28 +77,29 @@ TEST(NumberValue, LongestDecimalPrefix) {
         {"0.1", 0.1},
         {"123456789012345678901234567890", 123456789012345678901234567890.0},
         {"0.30000000000000000000000000001", 0.30000000000000000000000000001},
+        {".30000000000000000000000000001", 0.30000000000000000000000000001},
         {"2.0", 2.0},
         {"..5", 0.0},
         {"9007199254740993", 9007199254740993.0}};
-    for (const auto& [text, value] : cases) EXPECT_EQ(NumberValue(text), value) << text;
+    for (const auto& [text, value] : cases) EXPECT_EQ(probe.LiteralValue(text), value) << text;
 }
 
 TEST(BuildTokens, ClassifiesAgainstTheTable) {
     EngineProbe probe;
-    ASSERT_EQ(probe.Tokenize("SIN(30)+POW(1.2.3,X)=x"), 1);
+    ASSERT_EQ(probe.Tokenize("SIN(30)+POW(1.2.3,X)=x ATAN2"), 1);
     struct Expected {
         ItemKind kind;
         std::int32_t prec;
         const char* name;
     };
     const Expected expected[] = {
-        {KIND_FUNCTION, 10, "SIN"}, {KIND_PAREN, 0, "("},      {KIND_NUMBER, 0, "30"},
-        {KIND_PAREN, 0, ")"},       {KIND_OPERATOR, 4, "+"},   {KIND_OPERATOR, 10, "POW"},
-        {KIND_PAREN, 0, "("},       {KIND_NUMBER, 0, "1.2.3"}, {KIND_OPERATOR, 2, ","},
-        {KIND_VARIABLE, 0, "X"},    {KIND_PAREN, 0, ")"},      {KIND_OPERATOR, 3, "="},
-        {KIND_VARIABLE, 0, "x"}};
-    ASSERT_EQ(probe.tokens->count, 13);
-    for (int i = 0; i < 13; ++i) {
+        {KIND_FUNCTION, 10, "SIN"}, {KIND_PAREN, 0, "("},        {KIND_NUMBER, 0, "30"},
+        {KIND_PAREN, 0, ")"},       {KIND_OPERATOR, 4, "+"},     {KIND_OPERATOR, 10, "POW"},
+        {KIND_PAREN, 0, "("},       {KIND_NUMBER, 0, "1.2.3"},   {KIND_OPERATOR, 2, ","},
+        {KIND_VARIABLE, 0, "X"},    {KIND_PAREN, 0, ")"},        {KIND_OPERATOR, 3, "="},
+        {KIND_VARIABLE, 0, "x"},    {KIND_OPERATOR, 10, "ATAN2"}};
+    ASSERT_EQ(probe.tokens->count, 14);
+    for (int i = 0; i < 14; ++i) {
         const ExprItem& token = probe.tokens->items[i];
         EXPECT_EQ(token.kind, expected[i].kind) << i;
         EXPECT_EQ(token.prec, expected[i].prec) << i;
@@ -106,6 +114,14 @@ TEST(BuildTokens, ClassifiesAgainstTheTable) {
     EXPECT_EQ(probe.variables.Count(), 2u);
 }
 
+TEST(BuildTokens, EachTokenKnowsItsColumn) {
+    EngineProbe probe;
+    ASSERT_EQ(probe.Tokenize(" 12 +\tSQRT(X)//9"), 1);
+    const std::int32_t columns[] = {2, 5, 7, 11, 12, 13};
+    ASSERT_EQ(probe.tokens->count, 6);
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(probe.tokens->items[i].column, columns[i]) << i;
+}
+
 TEST(BuildTokens, SameNameTwiceSharesItsRecord) {
     EngineProbe probe;
     ASSERT_EQ(probe.Tokenize("A+A"), 1);
@@ -115,3 +131,5 @@ TEST(BuildTokens, SameNameTwiceSharesItsRecord) {
 }
 
 }  // namespace
+
+}  // namespace quorvane::engine

@@ -2,6 +2,8 @@
 
 #include "EngineProbe.h"
 
+namespace quorvane::engine {
+
 namespace {
 
 struct PostfixCase {
@@ -43,7 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
         PostfixCase{"POW(2,-1)", "2 1 neg POW", 1}, PostfixCase{"+4-1", "4 pos 1 -", 1}));
 
 TEST(ToPostfix, EmptyInputGivesEmptyOutput) {
-    CExprEngine engine;
+    VariableList variables;
+    CExprEngine engine(variables);
     auto infix = std::make_unique<TokenList>();
     auto postfix = std::make_unique<TokenList>();
     infix->count = 0;
@@ -63,4 +66,18 @@ TEST(ItemStack, PopOfEmptyIsNull) {
     EXPECT_EQ(stack.count, 0);
 }
 
+TEST(ItemStackDeathTest, PushOntoAFullStackStopsADebugBuild) {
+#ifdef NDEBUG
+    GTEST_SKIP() << "the bounds are checked in debug builds only";
+#else
+    ItemStack<1> stack;
+    stack.count = 0;
+    ExprItem a{};
+    PushItem(stack, &a);
+    EXPECT_DEATH(PushItem(stack, &a), "count < Room");
+#endif
+}
+
 }  // namespace
+
+}  // namespace quorvane::engine

@@ -5,6 +5,8 @@
 
 #include "ResultFormat.h"
 
+using quorvane::engine::EvaluateLineOutcome;
+
 const char* FindLineEnd(const char* p, const char* end) {
     constexpr std::uint64_t kOnes = 0x0101010101010101;
     constexpr std::uint64_t kLow7 = kOnes * 0x7F;

@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "ExprEngine.h"
 #include "UpperCase.h"
+#include "engine/Evaluate.h"
 
 struct BatchResult {
     std::string resultText;        // the result box

@@ -7,7 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "ExprEngine.h"
+#include "engine/Evaluate.h"
+
+using quorvane::engine::LineOutcome, quorvane::engine::LineStatus;
 
 // Room for the text of any value or outcome: the largest double has 309
 // integer digits.

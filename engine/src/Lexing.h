@@ -1,5 +1,4 @@
-// Lexer helpers shared with the front: the comment cut that also tells the
-// length left, and the layout of token names.
+// The layout of token names, shared by the lexer and the arithmetic.
 #pragma once
 
 #include <cstddef>
@@ -7,13 +6,12 @@
 
 #include "ExprItem.h"
 
+namespace quorvane::engine {
+
 // A token name shorter than this is followed by NULs up to this size, in the
 // raw token list and in the token records built from it, so that short names
 // are copied and compared as whole words.
 inline constexpr std::size_t kPaddedNameBytes = 16;
-
-// Ends the text at its first newline or "//" and returns the length left.
-std::size_t CutComment(char* text);
 
 // Copies a token's name of the given length, NUL and padding included.
 inline void CopyTokenName(char* to, const char* from, std::size_t length) {
@@ -30,3 +28,5 @@ inline bool NameIs(const char (&name)[kItemNameSize], const char (&wanted)[Size]
     static_assert(Size <= kPaddedNameBytes);
     return std::memcmp(name, wanted, Size) == 0;
 }
+
+}  // namespace quorvane::engine

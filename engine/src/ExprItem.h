@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdint>
 
+namespace quorvane::engine {
+
 enum ItemKind : std::int32_t {
     KIND_PAREN = 1,     // "(" and ")"
     KIND_FUNCTION = 2,  // one-argument function, and a sign once the converter knows it is one
@@ -17,12 +19,23 @@ inline constexpr int kItemNameSize = 64;  // 63 characters and the NUL
 
 struct ExprItem {
     std::int32_t kind;
-    std::int32_t prec;  // precedence; own-value flag of a variable token
+    std::int32_t prec;  // precedence; own-value flag of variables (kOwnValue)
     char name[kItemNameSize];
     double value;
     std::int32_t ivalue;  // value rounded half away from zero
+    std::int32_t column;  // token: 1-based byte column of its first character in the line
     ExprItem* ref;        // variable token: its variable record
 };
+
+// The own-value flag, kept in `prec` of a variable token and of a variable
+// record. A token gets it once the evaluation has written a result into it:
+// from then on the token stands for that result, no longer for its variable.
+// A record gets it once a value has been assigned to it.
+inline constexpr std::int32_t kOwnValue = 1;
+inline constexpr std::int32_t kNoOwnValue = 0;
+
+// True when the variable token (or record) holds a value of its own.
+inline bool HoldsOwnValue(const ExprItem& variable) { return variable.prec == kOwnValue; }
 
 // Rounds half away from zero to a signed 32-bit integer: x + 0.5 (x - 0.5 when
 // negative) truncated toward zero. Values beyond 64 bits or not a number give 0;
@@ -42,3 +55,5 @@ inline void SetItemValue(ExprItem& item, double v) {
     item.value = v;
     item.ivalue = RoundToInt32(v);
 }
+
+}  // namespace quorvane::engine

@@ -1,6 +1,8 @@
 // Operator-precedence conversion of a line's tokens into postfix order.
 #include "ExprEngine.h"
 
+namespace quorvane::engine {
+
 namespace {
 
 bool IsSignCharacter(const ExprItem& token) {
@@ -65,3 +67,5 @@ std::int32_t CExprEngine::ToPostfix(TokenList& infix, TokenList& postfix) const 
     while (ExprItem* top = PopItem(stack)) AppendItem(postfix, *top);
     return 1;
 }
+
+}  // namespace quorvane::engine

@@ -8,8 +8,7 @@
 
 #include "ExprItem.h"
 
-// Plain byte-wise order of the names, bytes taken as unsigned.
-bool NameLess(const ExprItem& a, const ExprItem& b);
+namespace quorvane::engine {
 
 class VariableList {
   public:
@@ -43,3 +42,5 @@ class VariableList {
     std::vector<std::unique_ptr<ExprItem[]>> m_moreRecords;
     std::size_t m_recordCount = 0;
 };
+
+}  // namespace quorvane::engine

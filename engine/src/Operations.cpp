@@ -4,6 +4,8 @@
 #include "ExprEngine.h"
 #include "Lexing.h"
 
+namespace quorvane::engine {
+
 namespace {
 
 // Rounds half away from zero, keeping the result a double; never -0.
@@ -92,3 +94,5 @@ double CExprEngine::ApplyOperation(const ExprItem& op, ExprItem& first, const Ex
     if (NameIs(op.name, "POW")) return std::pow(a, b);
     return 0.0;
 }
+
+}  // namespace quorvane::engine

@@ -6,7 +6,11 @@
 
 #include "OperatorTable.h"
 
-CExprEngine::CExprEngine() : m_tableCount(0), m_variables(nullptr) { BuildTable(); }
+namespace quorvane::engine {
+
+CExprEngine::CExprEngine(VariableList& variables) : m_tableCount(0), m_variables(variables) {
+    BuildTable();
+}
 
 namespace {
 
@@ -39,22 +43,20 @@ std::int32_t CExprEngine::BuildTable() {
     return 1;
 }
 
-std::int32_t CExprEngine::IsOperatorChar(char ch) const {
-    return kOperatorChars[static_cast<unsigned char>(ch)] ? 1 : 0;
-}
-
 ExprItem* CExprEngine::FindOrAddVariable(std::string_view name) {
-    const std::size_t position = m_variables->LowerBound(name);
-    if (position < m_variables->Count() && name == m_variables->At(position)->name) {
-        return m_variables->At(position);
+    const std::size_t position = m_variables.LowerBound(name);
+    if (position < m_variables.Count() && name == m_variables.At(position)->name) {
+        return m_variables.At(position);
     }
-    return m_variables->Insert(position, name);
+    return m_variables.Insert(position, name);
 }
 
 std::int32_t CExprEngine::SetVariable(std::string_view name, double x) {
-    ExprItem* record = m_variables->Find(name);
+    ExprItem* record = m_variables.Find(name);
     if (record == nullptr) return 0;
     SetItemValue(*record, x);
-    record->prec = 1;
+    record->prec = kOwnValue;
     return 1;
 }
+
+}  // namespace quorvane::engine

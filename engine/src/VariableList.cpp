@@ -3,16 +3,16 @@
 #include <algorithm>
 #include <cstring>
 
+namespace quorvane::engine {
+
 namespace {
 
 std::string_view NameOf(const ExprItem& item) { return std::string_view(item.name); }
 
 // Byte-wise comparison with bytes taken as unsigned, as std::string_view does.
-bool NameLessThan(std::string_view a, std::string_view b) { return a < b; }
+bool NameLess(std::string_view a, std::string_view b) { return a < b; }
 
 }  // namespace
-
-bool NameLess(const ExprItem& a, const ExprItem& b) { return NameLessThan(NameOf(a), NameOf(b)); }
 
 std::size_t VariableList::LowerBound(std::string_view name) const {
     ExprItem* const* slots = Slots();
@@ -20,7 +20,7 @@ std::size_t VariableList::LowerBound(std::string_view name) const {
     std::size_t count = m_count;
     while (count > 0) {
         const std::size_t half = count / 2;
-        if (NameLessThan(NameOf(*slots[first + half]), name)) {
+        if (NameLess(NameOf(*slots[first + half]), name)) {
             first += half + 1;
             count -= half + 1;
         } else {
@@ -49,12 +49,13 @@ ExprItem* VariableList::NewRecord() {
 ExprItem* VariableList::Insert(std::size_t position, std::string_view name) {
     ExprItem* record = NewRecord();
     record->kind = KIND_VARIABLE;
-    record->prec = 0;
+    record->prec = kNoOwnValue;
     const std::size_t length = std::min(name.size(), static_cast<std::size_t>(kItemNameSize - 1));
     if (length != 0) std::memcpy(record->name, name.data(), length);
     record->name[length] = '\0';
     record->value = 0.0;
     record->ivalue = 0;
+    record->column = 0;
     record->ref = nullptr;
 
     if (m_more.empty() && m_count < kInitialRoom) {
@@ -67,3 +68,5 @@ ExprItem* VariableList::Insert(std::size_t position, std::string_view name) {
     ++m_count;
     return record;
 }
+
+}  // namespace quorvane::engine

@@ -6,15 +6,19 @@
 // its left operand. Every line gets a fresh engine and a fresh variable list.
 #pragma once
 
+#include <cassert>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
 #include "ExprItem.h"
 #include "VariableList.h"
+#include "engine/Evaluate.h"
+
+namespace quorvane::engine {
 
 inline constexpr int kTableRoom = 256;
-inline constexpr int kListRoom = 512;    // tokens of one line
-inline constexpr int kLineLimit = 1024;  // characters of one line after the comment is cut
+inline constexpr int kListRoom = 512;  // tokens of one line
 inline constexpr int kOperatorStackRoom = 1024;
 inline constexpr std::int32_t kSignPrec = 8;  // a prefix "+" or "-" on the converter's stack
 
@@ -24,6 +28,7 @@ struct RawTokenList {
     std::int32_t count;
     char text[kListRoom][kItemNameSize];
     std::uint8_t length[kListRoom];  // the length of each text, set with it by SplitLine
+    std::int32_t column[kListRoom];  // where each text starts in the line, 1-based
 };
 
 // Tokens of one line, in written order or in postfix order.
@@ -39,8 +44,10 @@ struct ItemStack {
     ExprItem* items[Room];
 };
 
+// The callers' bounds keep the stacks from filling up; debug builds check them.
 template <int Room>
 inline void PushItem(ItemStack<Room>& stack, ExprItem* item) {
+    assert(stack.count < Room);
     stack.items[stack.count++] = item;
 }
 
@@ -52,6 +59,7 @@ inline ExprItem* PopItem(ItemStack<Room>& stack) {
 
 // Appends a whole copy of the record to the list.
 inline std::int32_t AppendItem(TokenList& list, const ExprItem& item) {
+    assert(list.count < kListRoom);
     list.items[list.count++] = item;
     return 1;
 }
@@ -66,52 +74,59 @@ struct StatementList {
 // The value of an operand: a variable token that holds no result of its own
 // reads its variable record, every other record its own value.
 inline double OperandValue(const ExprItem& item) {
-    if (item.kind == KIND_VARIABLE && item.prec != 1) return item.ref->value;
+    if (item.kind == KIND_VARIABLE && !HoldsOwnValue(item)) return item.ref->value;
     return item.value;
 }
 
-// True when the text is a number literal: at least one character, all of them
-// digits or dots.
-std::int32_t IsNumber(std::string_view text);
+// Why the step that failed last did so, and the column of the token at fault
+// (0 when there is none).
+struct StepFailure {
+    FailureReason reason = FailureReason::None;
+    std::int32_t column = 0;
+};
 
-// The value of a number literal: its longest prefix that forms a decimal number
-// ("1.2.3" gives 1.2, "." gives 0).
-double NumberValue(std::string_view text);
-
+// The steps return 1 for success and 0 for failure; a step that fails for a
+// reason of the line records it (LastFailure).
 class CExprEngine {
   public:
-    CExprEngine();
+    // The engine works on the given list of the line's variables.
+    explicit CExprEngine(VariableList& variables);
 
     std::int32_t BuildTable();
-    std::int32_t IsOperatorChar(char ch) const;
 
     // Variable store of the current line.
     ExprItem* FindOrAddVariable(std::string_view name);
     std::int32_t SetVariable(std::string_view name, double x);
 
-    // Lexer.
-    void StripComment(char* text) const;
-    std::int32_t SplitLine(const char* text, RawTokenList& raw) const;
+    // Lexer. StripComment ends the text at its first newline or "//" and
+    // returns the length left.
+    static std::size_t StripComment(char* text);
+    std::int32_t SplitLine(const char* text, RawTokenList& raw);
     std::int32_t BuildTokens(const RawTokenList& raw, TokenList& tokens);
-    std::int32_t Classify(std::string_view text, ExprItem*& row);
 
     // Converter. Sign tokens of the infix list are marked as one-operand
-    // prefix operators on the way.
+    // prefix operators on the way. Returns 0, recording no failure, when it
+    // stops at a ")" without its "(".
     std::int32_t ToPostfix(TokenList& infix, TokenList& postfix) const;
 
     // Front.
-    std::int32_t ParseLine(std::string_view text, TokenList* postfix, VariableList* variables);
-    std::int32_t EvaluateStatements(StatementList* statements, VariableList* variables,
-                                    double& value);
+    std::int32_t ParseLine(std::string_view text, TokenList& postfix);
+    std::int32_t EvaluateStatements(StatementList& statements, double& value);
     static std::int32_t ResetVariableTokens(StatementList& statements);
 
     // Arithmetic of one operator or function.
     double ApplyOperation(const ExprItem& op, ExprItem& first, const ExprItem* second);
 
-    const ExprItem* Table() const { return m_table; }
-    std::int32_t TableCount() const { return m_tableCount; }
+    const StepFailure& LastFailure() const { return m_failure; }
 
   private:
+    // Records why the line fails and returns 0, the status of a failed step.
+    // Failures are rare: their paths are kept apart from the steps' loops.
+    [[gnu::cold]] std::int32_t Fail(FailureReason reason, std::int32_t column) {
+        m_failure = {reason, column};
+        return 0;
+    }
+
     // The first row whose name is the text, or -1. `padded` holds the text's
     // bytes followed by NULs up to the size that holds every name of the
     // table, when the text is shorter than that: names are compared as words.
@@ -119,23 +134,8 @@ class CExprEngine {
 
     ExprItem m_table[kTableRoom];
     std::int32_t m_tableCount;
-    VariableList* m_variables;
+    VariableList& m_variables;
+    StepFailure m_failure;
 };
 
-// What became of one line.
-enum class LineStatus {
-    Value,    // the line has a value
-    Failure,  // the line cannot be evaluated
-    Nothing,  // only blanks, tabs or a comment: nothing to evaluate
-};
-
-struct LineOutcome {
-    LineStatus status;
-    double value;  // 0.0 unless status is Value
-};
-
-// Evaluates one line. The text ends at its first NUL, if any.
-LineOutcome EvaluateLineOutcome(std::string_view text);
-
-// Evaluates one line; a line that fails or holds nothing to evaluate gives 0.0.
-double EvaluateLine(std::string_view text);
+}  // namespace quorvane::engine

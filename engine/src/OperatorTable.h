@@ -8,25 +8,42 @@
 
 #include "ExprItem.h"
 
+namespace quorvane::engine {
+
 inline constexpr int kTableRows = 31;
 
 inline constexpr ExprItem kPreparedTable[kTableRows] = {
-    {KIND_PAREN, 0, "(", 0.0, 0, nullptr},         {KIND_PAREN, 0, ")", 0.0, 0, nullptr},
-    {KIND_OPERATOR, 2, ",", 0.0, 0, nullptr},      {KIND_OPERATOR, 3, "=", 0.0, 0, nullptr},
-    {KIND_OPERATOR, 4, "+", 0.0, 0, nullptr},      {KIND_OPERATOR, 4, "-", 0.0, 0, nullptr},
-    {KIND_OPERATOR, 6, "*", 0.0, 0, nullptr},      {KIND_OPERATOR, 6, "/", 0.0, 0, nullptr},
-    {KIND_OPERATOR, 6, "%", 0.0, 0, nullptr},      {KIND_OPERATOR, 10, "POW", 0.0, 0, nullptr},
-    {KIND_FUNCTION, 10, "SQRT", 0.0, 0, nullptr},  {KIND_FUNCTION, 10, "EXP", 0.0, 0, nullptr},
-    {KIND_FUNCTION, 10, "EXP2", 0.0, 0, nullptr},  {KIND_FUNCTION, 10, "EXP10", 0.0, 0, nullptr},
-    {KIND_FUNCTION, 10, "LOG", 0.0, 0, nullptr},   {KIND_FUNCTION, 10, "LOG2", 0.0, 0, nullptr},
-    {KIND_FUNCTION, 10, "LOG10", 0.0, 0, nullptr}, {KIND_FUNCTION, 10, "SIN", 0.0, 0, nullptr},
-    {KIND_FUNCTION, 10, "COS", 0.0, 0, nullptr},   {KIND_FUNCTION, 10, "ATAN", 0.0, 0, nullptr},
-    {KIND_FUNCTION, 10, "ABS", 0.0, 0, nullptr},   {KIND_FUNCTION, 10, "CEIL", 0.0, 0, nullptr},
-    {KIND_FUNCTION, 10, "FLOOR", 0.0, 0, nullptr}, {KIND_FUNCTION, 10, "ROUND", 0.0, 0, nullptr},
-    {KIND_FUNCTION, 10, "TANH", 0.0, 0, nullptr},  {KIND_FUNCTION, 10, "SINH", 0.0, 0, nullptr},
-    {KIND_FUNCTION, 10, "COSH", 0.0, 0, nullptr},  {KIND_FUNCTION, 10, "ACOS", 0.0, 0, nullptr},
-    {KIND_FUNCTION, 10, "ASIN", 0.0, 0, nullptr},  {KIND_FUNCTION, 10, "TAN", 0.0, 0, nullptr},
-    {KIND_OPERATOR, 10, "ATAN2", 0.0, 0, nullptr},
+    {KIND_PAREN, 0, "(", 0.0, 0, 0, nullptr},
+    {KIND_PAREN, 0, ")", 0.0, 0, 0, nullptr},
+    {KIND_OPERATOR, 2, ",", 0.0, 0, 0, nullptr},
+    {KIND_OPERATOR, 3, "=", 0.0, 0, 0, nullptr},
+    {KIND_OPERATOR, 4, "+", 0.0, 0, 0, nullptr},
+    {KIND_OPERATOR, 4, "-", 0.0, 0, 0, nullptr},
+    {KIND_OPERATOR, 6, "*", 0.0, 0, 0, nullptr},
+    {KIND_OPERATOR, 6, "/", 0.0, 0, 0, nullptr},
+    {KIND_OPERATOR, 6, "%", 0.0, 0, 0, nullptr},
+    {KIND_OPERATOR, 10, "POW", 0.0, 0, 0, nullptr},
+    {KIND_FUNCTION, 10, "SQRT", 0.0, 0, 0, nullptr},
+    {KIND_FUNCTION, 10, "EXP", 0.0, 0, 0, nullptr},
+    {KIND_FUNCTION, 10, "EXP2", 0.0, 0, 0, nullptr},
+    {KIND_FUNCTION, 10, "EXP10", 0.0, 0, 0, nullptr},
+    {KIND_FUNCTION, 10, "LOG", 0.0, 0, 0, nullptr},
+    {KIND_FUNCTION, 10, "LOG2", 0.0, 0, 0, nullptr},
+    {KIND_FUNCTION, 10, "LOG10", 0.0, 0, 0, nullptr},
+    {KIND_FUNCTION, 10, "SIN", 0.0, 0, 0, nullptr},
+    {KIND_FUNCTION, 10, "COS", 0.0, 0, 0, nullptr},
+    {KIND_FUNCTION, 10, "ATAN", 0.0, 0, 0, nullptr},
+    {KIND_FUNCTION, 10, "ABS", 0.0, 0, 0, nullptr},
+    {KIND_FUNCTION, 10, "CEIL", 0.0, 0, 0, nullptr},
+    {KIND_FUNCTION, 10, "FLOOR", 0.0, 0, 0, nullptr},
+    {KIND_FUNCTION, 10, "ROUND", 0.0, 0, 0, nullptr},
+    {KIND_FUNCTION, 10, "TANH", 0.0, 0, 0, nullptr},
+    {KIND_FUNCTION, 10, "SINH", 0.0, 0, 0, nullptr},
+    {KIND_FUNCTION, 10, "COSH", 0.0, 0, 0, nullptr},
+    {KIND_FUNCTION, 10, "ACOS", 0.0, 0, 0, nullptr},
+    {KIND_FUNCTION, 10, "ASIN", 0.0, 0, 0, nullptr},
+    {KIND_FUNCTION, 10, "TAN", 0.0, 0, 0, nullptr},
+    {KIND_OPERATOR, 10, "ATAN2", 0.0, 0, 0, nullptr},
 };
 
 // Every name of the table, with its NUL, fits in this many bytes.
@@ -83,3 +100,5 @@ inline constexpr std::array<bool, 256> kOperatorChars = [] {
     }
     return chars;
 }();
+
+}  // namespace quorvane::engine

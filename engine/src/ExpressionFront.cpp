@@ -1,9 +1,12 @@
-// The engine's entry point: one line of text in, its value out.
+// The engine's entry point: one line of text in, its value or why it has none out.
+#include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <cstring>
 
 #include "ExprEngine.h"
-#include "Lexing.h"
+
+namespace quorvane::engine {
 
 namespace {
 
@@ -18,6 +21,10 @@ bool HoldsNothing(std::string_view text) {
         return false;
     }
     return true;
+}
+
+LineOutcome Failed(const StepFailure& failure) {
+    return {LineStatus::Failure, 0.0, failure.reason, failure.column};
 }
 
 bool IsDivision(const ExprItem& op) { return op.name[0] == '/'; }
@@ -41,7 +48,10 @@ class NumberBackup {
         }
     }
 
-    void Save(ExprItem& item) { m_entries[m_count++] = {&item, item.value, item.ivalue}; }
+    void Save(ExprItem& item) {
+        assert(m_count < kListRoom);
+        m_entries[m_count++] = {&item, item.value, item.ivalue};
+    }
 
   private:
     struct Entry {
@@ -56,10 +66,7 @@ class NumberBackup {
 
 }  // namespace
 
-std::int32_t CExprEngine::ParseLine(std::string_view text, TokenList* postfix,
-                                    VariableList* variables) {
-    if (postfix == nullptr || variables == nullptr) return 0;
-
+std::int32_t CExprEngine::ParseLine(std::string_view text, TokenList& postfix) {
     // The private copy needs no more than the line limit and the two bytes
     // of a comment mark right after it: anything longer fails the line.
     char copy[kLineLimit + 3];
@@ -67,9 +74,11 @@ std::int32_t CExprEngine::ParseLine(std::string_view text, TokenList* postfix,
     if (copied != 0) std::memcpy(copy, text.data(), copied);
     copy[copied] = '\0';
 
-    m_variables = variables;
-    const std::size_t length = CutComment(copy);
-    if (length == 0 || length > static_cast<std::size_t>(kLineLimit)) return 0;
+    const std::size_t length = StripComment(copy);
+    if (length == 0) return Fail(FailureReason::MissingOperand, 0);  // an empty statement
+    if (length > static_cast<std::size_t>(kLineLimit)) {
+        return Fail(FailureReason::LineTooLong, kLineLimit + 1);
+    }
 
     RawTokenList raw;
     std::int32_t status = SplitLine(copy, raw);
@@ -77,7 +86,7 @@ std::int32_t CExprEngine::ParseLine(std::string_view text, TokenList* postfix,
     TokenList infix;
     status = BuildTokens(raw, infix);
     if (status != 1) return status;
-    return ToPostfix(infix, *postfix);
+    return ToPostfix(infix, postfix);
 }
 
 std::int32_t CExprEngine::ResetVariableTokens(StatementList& statements) {
@@ -87,7 +96,7 @@ std::int32_t CExprEngine::ResetVariableTokens(StatementList& statements) {
         for (std::int32_t i = 0; i < count; ++i) {
             ExprItem& item = list.items[i];
             if (item.kind != KIND_VARIABLE) continue;
-            item.prec = 0;
+            item.prec = kNoOwnValue;
             item.value = 0.0;
             item.ivalue = 0;
         }
@@ -95,16 +104,14 @@ std::int32_t CExprEngine::ResetVariableTokens(StatementList& statements) {
     return 1;
 }
 
-std::int32_t CExprEngine::EvaluateStatements(StatementList* statements, VariableList* variables,
-                                             double& value) {
-    if (statements == nullptr || variables == nullptr) return 0;
-    ResetVariableTokens(*statements);
-    m_variables = variables;
+std::int32_t CExprEngine::EvaluateStatements(StatementList& statements, double& value) {
+    // Without variable records the lists hold no variable tokens.
+    if (m_variables.Count() != 0) ResetVariableTokens(statements);
 
-    if (statements->count <= 0) return 0;
+    if (statements.count <= 0) return Fail(FailureReason::MissingOperand, 0);
     double lastValue = 0.0;
-    for (std::int32_t s = 0; s < statements->count; ++s) {
-        TokenList& list = *statements->lists[s];
+    for (std::int32_t s = 0; s < statements.count; ++s) {
+        TokenList& list = *statements.lists[s];
         NumberBackup numbers;  // the statement's numbers come back when it ends
         const std::int32_t count = list.count;
         ItemStack<kListRoom> stack;
@@ -120,16 +127,19 @@ std::int32_t CExprEngine::EvaluateStatements(StatementList* statements, Variable
                     continue;
                 case KIND_FUNCTION:
                     target = PopItem(stack);
-                    if (target == nullptr) return 0;
+                    if (target == nullptr) return Fail(FailureReason::MissingOperand, item.column);
                     v = ApplyOperation(item, *target, nullptr);
                     break;
                 case KIND_OPERATOR: {
                     ExprItem* right = PopItem(stack);
                     target = PopItem(stack);
-                    if (right == nullptr || target == nullptr ||
-                        (IsDivision(item) && OperandValue(*right) == 0.0) ||
-                        (IsRemainder(item) && std::round(OperandValue(*right)) == 0.0)) {
-                        return 0;
+                    // Without a right operand there is no left one either.
+                    if (target == nullptr) return Fail(FailureReason::MissingOperand, item.column);
+                    if (IsDivision(item) && OperandValue(*right) == 0.0) {
+                        return Fail(FailureReason::DivisionByZero, item.column);
+                    }
+                    if (IsRemainder(item) && std::round(OperandValue(*right)) == 0.0) {
+                        return Fail(FailureReason::RemainderByZero, item.column);
                     }
                     v = ApplyOperation(item, *target, right);
                     break;
@@ -139,13 +149,14 @@ std::int32_t CExprEngine::EvaluateStatements(StatementList* statements, Variable
             }
             if (target->kind == KIND_NUMBER) numbers.Save(*target);
             SetItemValue(*target, v);
-            if (target->kind == KIND_VARIABLE) target->prec = 1;
+            if (target->kind == KIND_VARIABLE) target->prec = kOwnValue;
             PushItem(stack, target);
         }
         // The statement's result is the record on top; only the last one's counts.
         const ExprItem* result = PopItem(stack);
-        if (s == statements->count - 1) {
-            if (result == nullptr) return 0;
+        if (s == statements.count - 1) {
+            // A statement without any record, such as "()".
+            if (result == nullptr) return Fail(FailureReason::MissingOperand, 0);
             lastValue = OperandValue(*result);
         }
     }
@@ -158,19 +169,25 @@ LineOutcome EvaluateLineOutcome(std::string_view text) {
     // parse both stop at it.
     if (HoldsNothing(text)) return {LineStatus::Nothing, 0.0};
 
-    CExprEngine engine;
+    VariableList variables;
+    CExprEngine engine(variables);
     TokenList postfix;
     postfix.count = 0;
     StatementList statements;
     statements.lists[statements.count++] = &postfix;
-    VariableList variables;
 
-    engine.ParseLine(text, &postfix, &variables);
-    double value = 0.0;
-    if (engine.EvaluateStatements(&statements, &variables, value) != 1) {
-        return {LineStatus::Failure, 0.0};
+    // A parse that stops at a ")" without its "(" has converted the records
+    // before it, and these are evaluated on purpose: "2+3)" gives 5. A parse
+    // that fails for a reason of the line has converted nothing.
+    if (engine.ParseLine(text, postfix) != 1 &&
+        engine.LastFailure().reason != FailureReason::None) {
+        return Failed(engine.LastFailure());
     }
+    double value = 0.0;
+    if (engine.EvaluateStatements(statements, value) != 1) return Failed(engine.LastFailure());
     return {LineStatus::Value, value};
 }
 
 double EvaluateLine(std::string_view text) { return EvaluateLineOutcome(text).value; }
+
+}  // namespace quorvane::engine
