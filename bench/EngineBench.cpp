@@ -4,12 +4,14 @@
 
 #include <string>
 
-#include "BatchCalculation.h"
 #include "MixLines.h"
+#include "batch/BatchCalculation.h"
 #include "engine/Evaluate.h"
 
 namespace {
 
+using quorvane::batch::RunBatch;
+using quorvane::batch::UpperCaseText;
 using quorvane::engine::EvaluateLine;
 
 void BM_EvaluateLine(benchmark::State& state) {

@@ -16,9 +16,11 @@
 #include <vector>
 
 #include "MixLines.h"
-#include "QuorvaneDlg.h"
 #include "ScriptedWindow.h"
 #include "resource.h"
+#include "window/QuorvaneDlg.h"
+
+using quorvane::window::CQuorvaneDlg;
 
 namespace {
 

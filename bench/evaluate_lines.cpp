@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "LineFile.h"
-#include "UpperCase.h"
+#include "batch/UpperCase.h"
 #include "engine/Evaluate.h"
 
 using quorvane::engine::EvaluateLine;
@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::vector<std::string> lines = LoadLines(argv[1]);
-    for (std::string& line : lines) UpperCaseText(line);
+    for (std::string& line : lines) quorvane::batch::UpperCaseText(line);
 
     double sum = 0.0;
     const LineRates rates = MedianLinesPerSecond(lines.size(), RepeatsArgument(argc, argv), [&] {

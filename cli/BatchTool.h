@@ -1,15 +1,23 @@
-// The streaming batch run of quorvane-cli: reads the input in blocks by the
-// input-file reading rules, prints one line per evaluated line and writes the
-// output file as it goes, so memory does not grow with the input.
+// quorvane-cli's run: opens the input and the output file, streams the input
+// through the batch run and reports what went wrong. Memory does not grow
+// with the input.
 #pragma once
 
 #include <cstdio>
-#include <string>
+#include <string_view>
 
 #include "CommandLine.h"
 
+namespace quorvane::cli {
+
 enum ExitStatus { kAllValues = 0, kSomeErrors = 1, kUsageOrFileError = 2 };
 
-// Runs the tool; messages go to `errors`.
+// Prints one of the tool's texts (the usage, the version); a write error is
+// reported on `standardError`.
+ExitStatus PrintText(std::string_view text, std::FILE* standardOutput, std::FILE* standardError);
+
+// Runs the tool; the diagnostics and messages go to `standardError`.
 ExitStatus RunBatchTool(const CommandLine& commandLine, std::FILE* standardInput,
-                        std::FILE* standardOutput, std::FILE* errors);
+                        std::FILE* standardOutput, std::FILE* standardError);
+
+}  // namespace quorvane::cli

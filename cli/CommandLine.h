@@ -1,24 +1,35 @@
-// The arguments of quorvane-cli: [INPUT|-] [-o OUTPUT] | --help.
+// The arguments of quorvane-cli: [-q] [-o OUTPUT] [INPUT|-] | --help | --version.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
 
+namespace quorvane::cli {
+
 struct CommandLine {
     std::string input;                  // empty or "-": standard input
     std::optional<std::string> output;  // the output file, if any
+    bool quiet = false;                 // no diagnostics for failed lines
     bool help = false;
+    bool version = false;
 };
 
 inline constexpr const char* kUsage =
-    "Usage: quorvane-cli [INPUT|-] [-o OUTPUT]\n"
+    "Usage: quorvane-cli [INPUT|-] [-o OUTPUT] [-q]\n"
     "Evaluates one expression per line of INPUT (standard input when absent or -)\n"
-    "and prints each value with two decimals, or Error, one per line.\n"
-    "  -o OUTPUT  also write OUTPUT with one record per line: LINE = VALUE\n"
-    "  --help     show this text\n"
+    "and prints each value with two decimals, or Error, one per line. Each line\n"
+    "that gives Error is reported on standard error: FILE:LINE[:COLUMN]: REASON.\n"
+    "  -o OUTPUT      also write OUTPUT with one record per line: LINE = VALUE\n"
+    "  -q, --quiet    do not report the lines that give Error\n"
+    "  -h, --help     show this text\n"
+    "      --version  show the version\n"
     "Exit status: 0 every line had a value, 1 some line gave Error,\n"
     "             2 bad usage or a file error.\n";
 
-// Parses the arguments after the program name; nothing when they are not valid.
-std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args);
+// Parses the arguments after the program name; nothing when they are not
+// valid, with `error` saying why.
+std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
+                                            std::string& error);
+
+}  // namespace quorvane::cli

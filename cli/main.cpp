@@ -5,17 +5,20 @@
 
 #include "BatchTool.h"
 #include "CommandLine.h"
+#include "quorvane/Version.h"
+
+using namespace quorvane::cli;
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    const std::optional<CommandLine> commandLine = ParseCommandLine(args);
+    std::string error;
+    const std::optional<CommandLine> commandLine = ParseCommandLine(args, error);
     if (!commandLine) {
-        std::fputs(kUsage, stderr);
+        std::fprintf(stderr, "quorvane-cli: %s\nTry 'quorvane-cli --help'.\n", error.c_str());
         return kUsageOrFileError;
     }
-    if (commandLine->help) {
-        std::fputs(kUsage, stdout);
-        return kAllValues;
-    }
+    if (commandLine->help) return PrintText(kUsage, stdout, stderr);
+    if (commandLine->version)
+        return PrintText("quorvane-cli " QUORVANE_VERSION "\n", stdout, stderr);
     return RunBatchTool(*commandLine, stdin, stdout, stderr);
 }

@@ -7,15 +7,18 @@
 #include <string>
 #include <string_view>
 
-#include "BatchCalculation.h"
 #include "FuzzCheck.h"
-#include "InputText.h"
-#include "OutputFile.h"
-#include "ResultFormat.h"
-
-using quorvane::engine::EvaluateLineOutcome;
+#include "batch/BatchCalculation.h"
+#include "batch/InputText.h"
+#include "batch/OutputFile.h"
+#include "batch/ResultFormat.h"
 
 namespace {
+
+using namespace quorvane::batch;
+using quorvane::engine::EvaluateLineOutcome;
+using quorvane::engine::LineOutcome;
+using quorvane::engine::LineStatus;
 
 std::string WithoutCR(std::string_view text) {
     std::string kept(text);

@@ -10,10 +10,11 @@
 #include <string_view>
 
 #include "FuzzCheck.h"
-#include "ResultFormat.h"
+#include "batch/ResultFormat.h"
 #include "engine/Evaluate.h"
 
 using namespace quorvane::engine;
+using quorvane::batch::AppendFixed2;
 
 namespace {
 

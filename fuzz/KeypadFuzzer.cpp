@@ -7,9 +7,11 @@
 #include <string_view>
 
 #include "FuzzCheck.h"
-#include "QuorvaneDlg.h"
 #include "ScriptedWindow.h"
 #include "resource.h"
+#include "window/QuorvaneDlg.h"
+
+using quorvane::window::CQuorvaneDlg;
 
 namespace {
 

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "BatchCalculation.h"
-#include "OutputFile.h"
+#include "batch/BatchCalculation.h"
+#include "batch/OutputFile.h"
 
 namespace {
+
+using namespace quorvane::batch;
 
 struct BatchCase {
     std::string name;
@@ -57,37 +59,6 @@ TEST(RunBatch, CountsLinesAndFailures) {
     const BatchResult batch = RunBatch("1\n\n2/0\n  \n()\n4");
     EXPECT_EQ(batch.lineCount, 4u);
     EXPECT_EQ(batch.failureCount, 2u);
-}
-
-TEST(UpperCaseText, SkipsDoubleByteCharacters) {
-    // In code page 936 a lead byte 0x81..0xFE is followed by a trail byte that
-    // may look like a lower-case letter.
-    auto isLead = [](unsigned char c) { return c >= 0x81 && c <= 0xFE; };
-    std::string text =
-        "ab\xB0"
-        "a"
-        "cd\xD6z";
-    UpperCaseText(text, isLead);
-    EXPECT_EQ(text,
-              "AB\xB0"
-              "a"
-              "CD\xD6z");
-    std::string plain = "abc\xB0z";
-    UpperCaseText(plain);
-    EXPECT_EQ(plain, "ABC\xB0Z");
-}
-
-TEST(LineCutter, LinesAcrossBlockBoundaries) {
-    const std::string text = "12+3\r\n\r\n45\n6\r7";
-    for (std::size_t block = 1; block <= text.size(); ++block) {
-        std::vector<std::string> lines;
-        LineCutter cutter;
-        auto onLine = [&lines](std::string_view line) { lines.emplace_back(line); };
-        for (std::size_t at = 0; at < text.size(); at += block)
-            cutter.Feed(std::string_view(text).substr(at, block), onLine);
-        cutter.Finish(onLine);
-        EXPECT_EQ(lines, (std::vector<std::string>{"12+3", "45", "6", "7"})) << block;
-    }
 }
 
 TEST(OutputFileBytes, TextModeLineEndsAndFinalLineEnd) {

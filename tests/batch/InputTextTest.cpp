@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "InputText.h"
+#include "batch/InputText.h"
 
 namespace {
+
+using quorvane::batch::DecodeInputText;
+using quorvane::batch::InputTextDecoder;
 
 struct DecodeCase {
     std::string name;

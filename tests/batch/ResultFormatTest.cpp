@@ -7,9 +7,13 @@
 #include <limits>
 #include <random>
 
-#include "ResultFormat.h"
+#include "batch/ResultFormat.h"
 
 namespace {
+
+using quorvane::batch::AppendFixed2;
+using quorvane::batch::AppendOutcome;
+using quorvane::engine::LineStatus;
 
 TEST(AppendFixed2, SameDigitsAsPrintf) {
     const double values[] = {0.0,

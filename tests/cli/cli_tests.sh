@@ -44,6 +44,30 @@ printf '\n\n' | "$cli" -o "$work/empty.txt" >/dev/null
 printf '\r\n' >"$work/expected.txt"
 cmp -s "$work/empty.txt" "$work/expected.txt" || fail "-o with no line holds only CR LF"
 
+# Diagnostics: one line on standard error per line that gives Error, its line
+# counted as a text editor counts (LF, CR LF and lone CR each end one).
+printf '1+\r\n\r\n// c\n  8/0\r(0-5)%%0\n2\n' >"$work/bad.txt"
+diagnostics() { # diagnostics NAME: what the run of bad.txt reports, NAME in place of the file
+    printf 'quorvane-cli: %s:1:2: missing operand\n' "$1"
+    printf 'quorvane-cli: %s:4:4: division by zero\n' "$1"
+    printf 'quorvane-cli: %s:5:6: remainder by zero' "$1"
+}
+# expect_diagnostics NAME EXPECTED_STDERR ARGS...  (input bad.txt, by file or standard input)
+expect_diagnostics() {
+    local name=$1 expected=$2 out rc
+    shift 2
+    out=$("$cli" "$@" <"$work/bad.txt" 2>"$work/err")
+    rc=$?
+    [[ $rc == 1 ]] || fail "$name: exit $rc expected 1"
+    [[ "$out" == $'Error\nError\nError\n2.00' ]] || fail "$name: stdout [$out]"
+    [[ "$(cat "$work/err")" == "$expected" ]] || fail "$name: stderr [$(cat "$work/err")] expected [$expected]"
+}
+expect_diagnostics file "$(diagnostics "$work/bad.txt")" "$work/bad.txt"
+expect_diagnostics standard-input "$(diagnostics '(standard input)')"
+expect_diagnostics dash "$(diagnostics '(standard input)')" -
+expect_diagnostics quiet "" -q "$work/bad.txt"
+expect_diagnostics long-quiet "" "$work/bad.txt" --quiet
+
 # expect_error NAME EXPECTED_MESSAGE ARGS...  (exit 2, message on standard error, nothing on standard output)
 expect_error() {
     local name=$1 message=$2 out rc
@@ -73,11 +97,46 @@ expect_error output-is-input "Output File '$work/./in.txt' is the Input File!" "
 ln -s "$work/in.txt" "$work/link.txt"
 expect_error output-is-input-by-link "Output File '$work/link.txt' is the Input File!" "$work/in.txt" -o "$work/link.txt"
 cmp -s "$work/in.txt" "$work/keep.txt" || fail "the input file changed"
-expect_error bad-option "Usage: quorvane-cli [INPUT|-] [-o OUTPUT]" --bogus
-expect_error two-inputs "Usage: quorvane-cli [INPUT|-] [-o OUTPUT]" a b
-expect_error o-without-path "Usage: quorvane-cli [INPUT|-] [-o OUTPUT]" -o
+# expect_usage NAME EXPECTED_FIRST_LINE ARGS...  (exit 2, nothing on standard output,
+# standard error exactly the line given and the hint)
+expect_usage() {
+    local name=$1 expected out rc
+    expected=$(printf '%s\nTry '"'"'quorvane-cli --help'"'"'.' "quorvane-cli: $2")
+    shift 2
+    out=$("$cli" "$@" 2>"$work/err" </dev/null)
+    rc=$?
+    [[ $rc == 2 ]] || fail "$name: exit $rc expected 2"
+    [[ -z "$out" ]] || fail "$name: unexpected stdout [$out]"
+    [[ "$(cat "$work/err")" == "$expected" ]] || fail "$name: stderr [$(cat "$work/err")] expected [$expected]"
+}
 
-"$cli" --help | grep -q '^Usage: quorvane-cli' || fail "--help prints the usage"
+expect_usage long-option "unknown option '--bogus'" --bogus
+expect_usage short-option "unknown option '-x'" -x "$work/in.txt"
+expect_usage two-inputs "extra argument 'b'" a b
+expect_usage o-without-path "option '-o' needs a file name" -o
+expect_usage second-o "option '-o' given more than once" -o "$work/a.txt" -o "$work/b.txt"
+[[ ! -e "$work/a.txt" && ! -e "$work/b.txt" ]] || fail "a usage error wrote an output file"
+
+"$cli" --help >"$work/help" || fail "--help exit status"
+grep '^Usage: quorvane-cli' "$work/help" >/dev/null || fail "--help prints the usage"
+grep -e '-h, --help' "$work/help" >/dev/null || fail "--help names -h"
+[[ "$("$cli" --version)" == "quorvane-cli ${QUORVANE_VERSION:?}" ]] || fail "--version [$("$cli" --version)]"
+
+# Standard output that cannot be written: the reason, exit 2.
+if [[ -w /dev/full ]]; then
+    for args in "$work/in.txt" --version --help; do
+        "$cli" "$args" >/dev/full 2>"$work/err"
+        rc=$?
+        [[ $rc == 2 ]] || fail "stdout-full $args: exit $rc expected 2"
+        [[ "$(cat "$work/err")" == "quorvane-cli: write error: No space left on device" ]] ||
+            fail "stdout-full $args: stderr [$(cat "$work/err")]"
+    done
+fi
+
+# A read error of the input after it was opened.
+if [[ -r /proc/self/mem ]]; then
+    expect_error input-read-error "Open File '/proc/self/mem' Failed!" /proc/self/mem
+fi
 
 # A path with blanks, quotes and shell characters is only a path.
 odd="a b'\"; \$(touch ran) \`touch ran\` é.txt"

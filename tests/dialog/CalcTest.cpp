@@ -9,10 +9,18 @@
 #include <vector>
 
 #include "DialogTest.h"
-#include "Messages.h"
 #include "TempFolder.h"
+#include "batch/Messages.h"
 
 namespace {
+
+using quorvane::batch::kMsgInputExpression;
+using quorvane::batch::kMsgInputFileInvalid;
+using quorvane::batch::kMsgInputFileName;
+using quorvane::batch::MsgFileNotExist;
+using quorvane::batch::MsgOpenFailed;
+using quorvane::batch::MsgOutputIsInput;
+using quorvane::batch::MsgWriteFailed;
 
 using namespace std::string_literals;
 

@@ -5,9 +5,11 @@
 
 #include <string>
 
-#include "QuorvaneDlg.h"
 #include "ScriptedWindow.h"
 #include "resource.h"
+#include "window/QuorvaneDlg.h"
+
+using quorvane::window::CQuorvaneDlg;
 
 inline constexpr std::string_view kSampleText =
     "((((1+2)+(3+4)+(5+6)+(7+8)+(9+10))*6+8)-2)/2.0\r\n\r\n1+1\r\n\r\n5*5+1.6";

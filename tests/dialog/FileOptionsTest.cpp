@@ -5,10 +5,13 @@
 #include <vector>
 
 #include "DialogTest.h"
-#include "Messages.h"
 #include "TempFolder.h"
+#include "batch/Messages.h"
 
 namespace {
+
+using quorvane::batch::MsgFileNotExist;
+using quorvane::window::FileDialogKind;
 
 class FileOptionsTest : public DialogTest {
   protected:

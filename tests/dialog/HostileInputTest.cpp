@@ -5,8 +5,8 @@
 #include <random>
 #include <string>
 
+#include "CalcFromTo.h"
 #include "DialogTest.h"
-#include "Messages.h"
 #include "TempFolder.h"
 
 namespace {
@@ -28,17 +28,6 @@ std::string Repeat(std::string_view text, std::size_t count) {
     repeated.reserve(text.size() * count);
     for (std::size_t i = 0; i < count; ++i) repeated += text;
     return repeated;
-}
-
-// Evaluates, on a window of its own, with both file options on.
-void CalcFromTo(ScriptedWindow& window, const std::string& input, const std::string& output) {
-    CQuorvaneDlg dialog(window);
-    window.Open(dialog);
-    window.Click(IDC_INPUT_FROM);
-    window.Click(IDC_OUTPUT_TO);
-    window.Type(IDC_INPUT_FILE, input);
-    window.Type(IDC_OUTPUT_FILE, output);
-    window.Click(IDOK);
 }
 
 class HostileInputTest : public DialogTest {

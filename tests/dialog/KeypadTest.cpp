@@ -3,10 +3,13 @@
 #include <string>
 
 #include "DialogTest.h"
-#include "Messages.h"
 #include "TempFolder.h"
+#include "batch/Messages.h"
 
 namespace {
+
+using quorvane::batch::kMsgInputExpression;
+using quorvane::batch::kMsgInputFileName;
 
 constexpr std::string_view kTwoLines = "12\r\n345";
 
@@ -133,7 +136,7 @@ bool IsGbkLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
 struct CharacterCase {
     const char* name;
     std::string text;
-    LeadBytePredicate isLeadByte;
+    quorvane::batch::LeadBytePredicate isLeadByte;
     std::string left;
 };
 

@@ -5,7 +5,16 @@
 #include <vector>
 
 #include "DialogTest.h"
-#include "QuorvaneApp.h"
+#include "window/QuorvaneApp.h"
+
+using quorvane::window::AppPlatform;
+using quorvane::window::CQuorvaneApp;
+using quorvane::window::CQuorvaneDlg;
+using quorvane::window::DialogWindow;
+using quorvane::window::IconHandle;
+using quorvane::window::IconSize;
+using quorvane::window::kButtonClicked;
+using quorvane::window::SkinLibrary;
 
 namespace {
 

@@ -19,13 +19,17 @@
 #include <memory>
 #include <optional>
 
-#include "HelpText.h"
 #include "ModalAnswer.h"
 #include "QtAppPlatform.h"
 #include "QtDialogWindow.h"
-#include "QuorvaneApp.h"
-#include "QuorvaneDlg.h"
 #include "resource.h"
+#include "window/HelpText.h"
+#include "window/QuorvaneApp.h"
+#include "window/QuorvaneDlg.h"
+
+using quorvane::window::CQuorvaneApp;
+using quorvane::window::CQuorvaneDlg;
+using quorvane::window::HelpText;
 
 namespace {
 

@@ -6,6 +6,8 @@
 #include "DialogTemplates.h"
 #include "WindowStyles.h"
 
+using quorvane::window::kButtonClicked;
+
 namespace {
 
 constexpr std::uint32_t kButtonTypeMask = 0xF;

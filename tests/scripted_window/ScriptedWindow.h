@@ -15,7 +15,13 @@
 #include <utility>
 #include <vector>
 
-#include "DialogWindow.h"
+#include "window/DialogWindow.h"
+
+using quorvane::window::DialogEvents;
+using quorvane::window::DialogWindow;
+using quorvane::window::FileDialogRequest;
+using quorvane::window::IconHandle;
+using quorvane::window::IconSize;
 
 class ScriptedWindow : public DialogWindow {
   public:
@@ -62,7 +68,7 @@ class ScriptedWindow : public DialogWindow {
     bool HasSystemMenu() const override { return m_hasSystemMenu; }
     void AppendSystemMenuItem(unsigned commandId, std::string_view text) override;
     void ShowAboutBox() override { ++m_aboutBoxes; }
-    LeadBytePredicate LeadByteTest() const override { return m_leadByteTest; }
+    quorvane::batch::LeadBytePredicate LeadByteTest() const override { return m_leadByteTest; }
 
     // --- The test as the user ---
     // Creates the window for the dialog: its initialisation runs, and when it
@@ -91,7 +97,7 @@ class ScriptedWindow : public DialogWindow {
     void SetResourceString(int id, std::string text) { m_strings[id] = std::move(text); }
     void SetHasSystemMenu(bool has) { m_hasSystemMenu = has; }
     void SetProgramPath(std::string path) { m_programPath = std::move(path); }
-    void SetLeadByteTest(LeadBytePredicate test) { m_leadByteTest = test; }
+    void SetLeadByteTest(quorvane::batch::LeadBytePredicate test) { m_leadByteTest = test; }
 
     // --- What happened ---
     const Control& At(int id) const;
@@ -121,7 +127,7 @@ class ScriptedWindow : public DialogWindow {
     std::map<int, std::string> m_strings;
     bool m_hasSystemMenu = true;
     std::string m_programPath = "/opt/quorvane/bin/quorvane";
-    LeadBytePredicate m_leadByteTest = nullptr;
+    quorvane::batch::LeadBytePredicate m_leadByteTest = nullptr;
 
     std::vector<std::string> m_messages;
     std::vector<std::string> m_editorStarts;

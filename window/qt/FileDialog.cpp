@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+using quorvane::window::FileDialogKind;
+
 namespace {
 
 // A file dialog that takes a name with wildcards ("*.txt", which the save

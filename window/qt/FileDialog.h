@@ -5,7 +5,9 @@
 #include <QWidget>
 #include <optional>
 
-#include "DialogWindow.h"
+#include "window/DialogWindow.h"
+
+using quorvane::window::FileDialogRequest;
 
 // The file-type list entry, "description (pattern)".
 QString FileTypeFilter(const FileDialogRequest& request);

@@ -2,7 +2,9 @@
 // nothing and the windows keep the toolkit's own look.
 #pragma once
 
-#include "QuorvaneApp.h"
+#include "window/QuorvaneApp.h"
+
+using quorvane::window::SkinLibrary;
 
 class NullSkinLibrary final : public SkinLibrary {
   public:

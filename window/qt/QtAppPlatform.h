@@ -3,7 +3,11 @@
 #pragma once
 
 #include "NullSkinLibrary.h"
-#include "QuorvaneApp.h"
+#include "window/QuorvaneApp.h"
+
+using quorvane::window::AppPlatform;
+using quorvane::window::DialogWindow;
+using quorvane::window::SkinLibrary;
 
 class QtAppPlatform final : public AppPlatform {
   public:

@@ -18,6 +18,8 @@
 #include "IconResource.h"
 #include "resource.h"
 
+using quorvane::window::kButtonClicked;
+
 void QtDialogWindow::OpenWithDesktop(const QString& path) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
 }

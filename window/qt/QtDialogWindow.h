@@ -9,7 +9,13 @@
 
 #include "CommandDialog.h"
 #include "DialogBuilder.h"
-#include "DialogWindow.h"
+#include "window/DialogWindow.h"
+
+using quorvane::window::DialogEvents;
+using quorvane::window::DialogWindow;
+using quorvane::window::FileDialogRequest;
+using quorvane::window::IconHandle;
+using quorvane::window::IconSize;
 
 class QtDialogWindow final : public DialogWindow {
   public:

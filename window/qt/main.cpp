@@ -4,8 +4,10 @@
 
 #include "IconResource.h"
 #include "QtAppPlatform.h"
-#include "QuorvaneApp.h"
 #include "resource.h"
+#include "window/QuorvaneApp.h"
+
+using quorvane::window::CQuorvaneApp;
 
 int main(int argc, char* argv[]) {
     int qtArgc = argc > 0 ? 1 : 0;

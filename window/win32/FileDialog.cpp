@@ -4,6 +4,8 @@
 
 #include "Utf8Text.h"
 
+using quorvane::window::FileDialogKind;
+
 namespace {
 
 // Room for the chosen path, terminating zero included.

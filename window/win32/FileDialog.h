@@ -6,7 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "DialogWindow.h"
+#include "window/DialogWindow.h"
+
+using quorvane::window::FileDialogRequest;
 
 // Runs the file dialog of the request, owned by `owner`; the chosen full path,
 // or nothing when the user cancels.

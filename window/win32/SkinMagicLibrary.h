@@ -2,7 +2,9 @@
 // the program imports from SkinMagicTrial.dll.
 #pragma once
 
-#include "QuorvaneApp.h"
+#include "window/QuorvaneApp.h"
+
+using quorvane::window::SkinLibrary;
 
 class SkinMagicLibrary : public SkinLibrary {
   public:

@@ -4,8 +4,12 @@
 
 #include <windows.h>
 
-#include "QuorvaneApp.h"
 #include "SkinMagicLibrary.h"
+#include "window/QuorvaneApp.h"
+
+using quorvane::window::AppPlatform;
+using quorvane::window::DialogWindow;
+using quorvane::window::SkinLibrary;
 
 class Win32AppPlatform : public AppPlatform {
   public:

@@ -157,6 +157,6 @@ void Win32DialogWindow::AppendSystemMenuItem(unsigned commandId, std::string_vie
 
 void Win32DialogWindow::ShowAboutBox() { RunAboutBox(m_instance, m_window); }
 
-LeadBytePredicate Win32DialogWindow::LeadByteTest() const {
+quorvane::batch::LeadBytePredicate Win32DialogWindow::LeadByteTest() const {
     return [](unsigned char c) { return IsDBCSLeadByte(c) != FALSE; };
 }

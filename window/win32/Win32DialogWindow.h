@@ -8,8 +8,14 @@
 
 #include <map>
 
-#include "DialogWindow.h"
 #include "EditCaret.h"
+#include "window/DialogWindow.h"
+
+using quorvane::window::DialogEvents;
+using quorvane::window::DialogWindow;
+using quorvane::window::FileDialogRequest;
+using quorvane::window::IconHandle;
+using quorvane::window::IconSize;
 
 class Win32DialogWindow : public DialogWindow {
   public:
@@ -45,7 +51,7 @@ class Win32DialogWindow : public DialogWindow {
     void AppendSystemMenuItem(unsigned commandId, std::string_view text) override;
     void ShowAboutBox() override;
 
-    LeadBytePredicate LeadByteTest() const override;
+    quorvane::batch::LeadBytePredicate LeadByteTest() const override;
 
   private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -2,8 +2,10 @@
 // WinMain only starts it. The program ends when the main dialog closes.
 #include <windows.h>
 
-#include "QuorvaneApp.h"
 #include "Win32AppPlatform.h"
+#include "window/QuorvaneApp.h"
+
+using quorvane::window::CQuorvaneApp;
 
 namespace {
 Win32AppPlatform g_platform;

@@ -1,0 +1,100 @@
+// The batch run on text that arrives in blocks: the text is upper-cased, cut
+// into lines at every run of CR and LF, and each line is evaluated on its own.
+// A line with nothing to evaluate gives nothing; every other line hands its
+// text and its outcome to a sink, which makes of them what its front end
+// shows or writes.
+//
+// How to feed it: give Feed the blocks of the text in order, each as it
+// comes, then call Finish once. A block may end anywhere, inside a line or
+// between the CR and the LF of a line end; a line cut by the end of a block
+// is carried over to the next one, and a line longer than kLongLine is taken
+// in pieces, so that memory does not grow with it.
+//
+// A part of a text can be run on its own: a runner given the number of the
+// part's first line and fed the part's lines whole (cut right after a line
+// end, never between a CR and the LF after it) hands its sink exactly what a
+// runner over the whole text hands on for those lines. Parts run apart can
+// therefore be put together in order afterwards.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "batch/UpperCase.h"
+#include "engine/Evaluate.h"
+
+namespace quorvane::batch {
+
+// A line longer than this is taken in pieces.
+inline constexpr std::size_t kLongLine = 1 << 16;
+
+// What one evaluated line gives.
+struct LineResult {
+    // The line's text, upper-cased, without its line end; of a long line the
+    // rest of it after the pieces that came before (see BatchSink).
+    std::string_view text;
+    engine::LineOutcome outcome;
+    std::string_view value;  // the value with two decimals, or "Error"
+    // The line's number in the text, counted from 1 as a text editor counts:
+    // each LF, each CR LF and each lone CR ends a line, empty ones too.
+    std::size_t lineNumber;
+};
+
+// Receives the lines that have something to evaluate, in order.
+class BatchSink {
+  public:
+    virtual ~BatchSink() = default;
+    // A piece of the text of a long line, which comes in pieces as it is
+    // read, before its outcome is known.
+    virtual void AddLineText(std::string_view piece) = 0;
+    // A line is evaluated; a long one after the pieces of its text.
+    virtual void EndLine(const LineResult& line) = 0;
+};
+
+class LongLine;
+
+class BatchRunner {
+  public:
+    // `isLeadByte` is the lead-byte test of the text's code page, for
+    // upper-casing.
+    explicit BatchRunner(BatchSink& sink, LeadBytePredicate isLeadByte = nullptr,
+                         std::size_t firstLineNumber = 1);
+    ~BatchRunner();
+    BatchRunner(const BatchRunner&) = delete;
+    BatchRunner& operator=(const BatchRunner&) = delete;
+
+    // Runs the complete lines of the next block, which it upper-cases in
+    // place, and keeps the rest for the next block.
+    void Feed(std::span<char> block);
+    // Runs the last line, which no line end ends.
+    void Finish();
+
+    // True when part of a long line's text could not be handed on: the bytes
+    // held back while it was not yet known whether the line gets a record
+    // could not be read back.
+    bool TextLost() const { return m_textLost; }
+
+  private:
+    // A line end ends the line that `piece` ends.
+    void EndPiece(std::string_view piece);
+    // The text after the block's last line end.
+    void KeepTail(std::string_view tail);
+    void Evaluate(std::string_view line);
+    void EndLongLine();
+    // Hands the sink the line's outcome with the text of the line not yet handed on.
+    void Hand(std::string_view text, const engine::LineOutcome& outcome);
+
+    BatchSink& m_sink;
+    LeadBytePredicate m_isLeadByte;
+    bool m_trailFirst = false;             // the next block begins with a trail byte
+    std::size_t m_lineNumber;              // the number of the line being read
+    bool m_afterCR = false;                // the last byte fed was a CR
+    std::string m_carry;                   // the start of a line cut by a block's end
+    std::unique_ptr<LongLine> m_longLine;  // the line being read, when it is long
+    bool m_textLost = false;
+};
+
+}  // namespace quorvane::batch

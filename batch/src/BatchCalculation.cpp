@@ -1,0 +1,44 @@
+#include "batch/BatchCalculation.h"
+
+#include "batch/BatchRunner.h"
+#include "batch/OutputFile.h"
+
+namespace quorvane::batch {
+
+namespace {
+
+// Builds the two texts of the dialog.
+class TextSink : public BatchSink {
+  public:
+    explicit TextSink(BatchResult& batch) : m_batch(batch) {}
+
+    void AddLineText(std::string_view piece) override { m_batch.outputText.append(piece); }
+
+    void EndLine(const LineResult& line) override {
+        m_batch.resultText.append(line.value).append("   \r\n");
+        m_batch.outputText.append(line.text)
+            .append(kRecordSeparator)
+            .append(line.value)
+            .append(kRecordEnd);
+        ++m_batch.lineCount;
+        if (line.outcome.status == engine::LineStatus::Failure) ++m_batch.failureCount;
+    }
+
+  private:
+    BatchResult& m_batch;
+};
+
+}  // namespace
+
+BatchResult RunBatch(std::string_view expressionText, LeadBytePredicate isLeadByte) {
+    std::string text(expressionText.substr(0, expressionText.find('\0')));
+    BatchResult batch;
+    TextSink sink(batch);
+    BatchRunner runner(sink, isLeadByte);
+    // The whole text in one block: no line is carried over or taken in pieces.
+    runner.Feed(text);
+    runner.Finish();
+    return batch;
+}
+
+}  // namespace quorvane::batch

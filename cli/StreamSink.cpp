@@ -1,0 +1,41 @@
+#include "StreamSink.h"
+
+#include "batch/OutputFile.h"
+
+namespace quorvane::cli {
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\n";  // of a printed value
+
+}  // namespace
+
+StreamSink::StreamSink(BlockWriter& printed, BlockWriter* file, BlockWriter* diagnostics,
+                       std::string_view inputName)
+    : m_printed(printed), m_file(file), m_diagnostics(diagnostics), m_inputName(inputName) {
+    batch::AppendOutputBytes(m_recordEnd, batch::kRecordEnd);
+}
+
+// A line holds no LF, so its text goes to disk as it is.
+void StreamSink::AddLineText(std::string_view piece) {
+    if (m_file != nullptr) m_file->Append(piece);
+}
+
+void StreamSink::EndLine(const batch::LineResult& line) {
+    m_printed.Append(line.value, kLineEnd);
+    if (m_file != nullptr) {
+        m_file->Append(line.text, batch::kRecordSeparator, line.value, m_recordEnd);
+    }
+    if (line.outcome.status != engine::LineStatus::Failure) return;
+    m_anyFailure = true;
+    if (m_diagnostics != nullptr) Diagnose(line);
+}
+
+void StreamSink::Diagnose(const batch::LineResult& line) {
+    std::string place = std::to_string(line.lineNumber);
+    if (line.outcome.column > 0) place += ":" + std::to_string(line.outcome.column);
+    m_diagnostics->Append("quorvane-cli: ", m_inputName, ":", place, ": ",
+                          engine::ReasonText(line.outcome.reason), kLineEnd);
+}
+
+}  // namespace quorvane::cli

@@ -1,0 +1,99 @@
+// The dialog layer: everything the calculator's dialog asks of a window,
+// addressed by control id. The dialog logic talks to its window only through
+// this interface; each front end (Win32, Qt, the scripted window of the tests)
+// implements it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "batch/UpperCase.h"
+
+namespace quorvane::window {
+
+// The handlers a window calls when something happens to the dialog.
+class DialogEvents {
+  public:
+    virtual ~DialogEvents() = default;
+    // The window exists and its controls are created.
+    virtual bool OnInitDialog() = 0;
+    // A control sent a notification (for buttons: kButtonClicked).
+    virtual void OnCommand(int notification, int controlId) = 0;
+    // A command of the system menu.
+    virtual void OnSysCommand(unsigned commandId, std::intptr_t param) = 0;
+};
+
+enum class FileDialogKind { Open, Save };
+
+// What a common file dialog is opened with.
+struct FileDialogRequest {
+    FileDialogKind kind;
+    std::string defaultExtension;  // empty: none
+    std::string initialName;       // empty: none
+    bool overwritePrompt;
+    std::string typeDescription;  // the one entry of the file-type list, UTF-8: a front end
+                                  // converts it to the code page its file dialog reads
+    std::string typePattern;
+    std::string initialFolder;
+};
+
+// An opaque icon handle of the window system.
+using IconHandle = std::uintptr_t;
+
+enum class IconSize { Big, Small };
+
+class DialogWindow {
+  public:
+    virtual ~DialogWindow() = default;
+
+    // Runs the dialog modally, calling `events` until it closes; returns the
+    // value given to EndDialog.
+    virtual int DoModal(DialogEvents& events) = 0;
+    virtual void EndDialog(int result) = 0;
+
+    // Controls. Texts are 8-bit, line breaks CR LF.
+    virtual bool HasControl(int id) const = 0;
+    virtual std::string ControlText(int id) const = 0;
+    virtual void SetControlText(int id, std::string_view text) = 0;
+    virtual bool IsChecked(int id) const = 0;
+    virtual void SetChecked(int id, bool checked) = 0;
+    virtual void EnableControl(int id, bool enabled) = 0;
+    virtual void FocusControl(int id) = 0;
+
+    // The caret of an edit control as an index into its text (CR LF counts
+    // two), where it stood when the user last edited the control; and putting
+    // it at an index with nothing selected, scrolled into view.
+    virtual std::size_t CaretIndex(int id) const = 0;
+    virtual void SetCaretIndex(int id, std::size_t index) = 0;
+
+    // A modal message box owned by the dialog: caption "Message", one OK
+    // button, no icon.
+    virtual void ShowMessage(std::string_view text) = 0;
+    // A common file dialog; the chosen full path, or nothing when cancelled.
+    virtual std::optional<std::string> ChooseFile(const FileDialogRequest& request) = 0;
+    // Starts the system text editor on the file, without waiting, without a shell.
+    virtual void StartEditor(const std::string& path) = 0;
+    // The full path of the running program's own file.
+    virtual std::string ProgramPath() const = 0;
+
+    // Resources and frame.
+    virtual std::string LoadResourceString(int id) const = 0;
+    virtual IconHandle LoadAppIcon() = 0;
+    virtual void SetIcon(IconHandle icon, IconSize size) = 0;
+    // False when the window has no system menu.
+    virtual bool HasSystemMenu() const = 0;
+    // Appends a separator and then an item with the command id and text.
+    virtual void AppendSystemMenuItem(unsigned commandId, std::string_view text) = 0;
+    // Runs the about box modally.
+    virtual void ShowAboutBox() = 0;
+
+    // The lead-byte test of the text's code page, for upper-casing.
+    virtual batch::LeadBytePredicate LeadByteTest() const { return nullptr; }
+};
+
+inline constexpr int kButtonClicked = 0;  // BN_CLICKED
+
+}  // namespace quorvane::window

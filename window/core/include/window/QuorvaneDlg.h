@@ -1,0 +1,68 @@
+// The calculator's main dialog (template 102): its members, data exchange,
+// initialisation, message map and handlers. It reaches its window only
+// through the DialogWindow layer.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "window/DialogWindow.h"
+#include "window/EditControl.h"
+
+namespace quorvane::window {
+
+class CQuorvaneDlg : public DialogEvents {
+  public:
+    explicit CQuorvaneDlg(DialogWindow& window);
+
+    // Runs the dialog modally; returns how it was closed.
+    int DoModal() { return m_window.DoModal(*this); }
+
+    // DialogEvents: entry points for the window.
+    bool OnInitDialog() override;
+    void OnCommand(int notification, int controlId) override;
+    void OnSysCommand(unsigned commandId, std::intptr_t param) override;
+
+    // Data exchange: true copies the controls into the members, false back.
+    void UpdateData(bool saveAndValidate);
+
+    // Handlers.
+    virtual void OnOK();
+    void OnCancel();
+    void OnInputFrom();
+    void OnOutputTo();
+    void OnBrowseInput();
+    void OnBrowseOutput();
+    void OnKeypad(int controlId);
+    void OnHelpButton();
+
+    bool ReadInputFile(const std::string& path, std::string& text);
+    bool WriteOutputFile(const std::string& path, const std::string& outputText);
+
+    // The dialog's state; the handlers work on these.
+    std::string m_strExpression;
+    std::string m_strResult;
+    std::string m_strInputFile;
+    std::string m_strOutputFile;
+    bool m_bInputFrom = false;
+    bool m_bOutputTo = false;
+    std::string m_strKeyText;
+    IconHandle m_hIcon;
+
+  protected:
+    DialogWindow& m_window;
+
+  private:
+    // Enables or disables a file name box and its browse button, each that exists.
+    void EnableFileSide(bool enabled, int nameBox, int browseButton);
+    // Runs a file dialog that starts in the program's own path; a chosen path
+    // goes into the member `fileName` and its box. False when cancelled.
+    bool BrowseFile(FileDialogKind kind, std::string& fileName);
+    // With both file options on: whether the output file is the input file.
+    bool OutputIsInput() const;
+
+    // Bound to the expression box; gives it the focus.
+    EditControl m_editExpression;
+};
+
+}  // namespace quorvane::window
