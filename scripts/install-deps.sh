@@ -1,25 +1,31 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that the build needs.
-#   scripts/install-deps.sh run   the Linux program: compiler, CMake, Ninja, Qt 6, fonts
-#   scripts/install-deps.sh all   also tests, sanitizers, fuzzing, benchmarks and the
-#                                 Windows cross build with wine
+#   scripts/install-deps.sh run       the Linux program: compiler, CMake, Ninja, Qt 6, fonts
+#   scripts/install-deps.sh package   also what scripts/package.sh needs: the 32-bit
+#                                     Windows cross build, NSIS and dpkg-shlibdeps
+#   scripts/install-deps.sh all       also tests, sanitizers, fuzzing, benchmarks, the
+#                                     Windows builds with wine and the package checkers
 set -euo pipefail
 
 run_packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
               qt6-base-dev libgl-dev fonts-wqy-microhei)
-all_packages=("${run_packages[@]}" clang libclang-rt-14-dev llvm clang-format
-              xvfb xauth file binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
-              g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64 fonts-wine libmuparser-dev time)
+package_packages=("${run_packages[@]}" binutils-mingw-w64-i686 g++-mingw-w64-i686 nsis dpkg-dev)
+all_packages=("${package_packages[@]}" clang libclang-rt-14-dev llvm clang-format
+              xvfb xauth file binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64
+              wine64 wine32:i386 fonts-wine libmuparser-dev time
+              lintian appstream desktop-file-utils man-db unzip)
 
 case "${1:-all}" in
     run) packages=("${run_packages[@]}") ;;
+    package) packages=("${package_packages[@]}") ;;
     all) packages=("${all_packages[@]}") ;;
-    *) echo "usage: $0 [run|all]" >&2; exit 2 ;;
+    *) echo "usage: $0 [run|package|all]" >&2; exit 2 ;;
 esac
 
 missing=()
 for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [[ $status == "install ok installed" ]] || missing+=("$package")
 done
 if ((${#missing[@]} == 0)); then
     exit 0
@@ -28,6 +34,10 @@ fi
 as_root=()
 if [[ $(id -u) != 0 ]]; then
     as_root=(sudo)
+fi
+# 32-bit wine, which runs the 32-bit Windows installer, comes from the i386 architecture.
+if [[ " ${missing[*]} " == *" wine32:i386 "* ]]; then
+    "${as_root[@]}" dpkg --add-architecture i386
 fi
 echo "Installing: ${missing[*]}"
 "${as_root[@]}" apt-get update -qq

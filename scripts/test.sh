@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the Linux build with warnings as
 # errors, the engine and window logic under ASan+UBSan, quorvane-cli's threads
-# under TSan, the fuzzers for a bounded time, and the Windows program under
-# wine64.
+# under TSan, the fuzzers for a bounded time, the Windows program under
+# wine64, and the release packages.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -40,5 +40,8 @@ if [[ -x scripts/test-windows.sh ]]; then
     step "Windows program (mingw-w64) under wine64"
     scripts/test-windows.sh
 fi
+
+step "Release packages, installed and removed as their users do"
+tests/packaging/package_tests.sh
 
 step "All tests passed"
