@@ -78,7 +78,7 @@ class ParallelRun {
     void ReadPart();
     void RunHere(std::span<char> bytes);
     void Submit(Part& part, std::size_t size);
-    void StartWorkers();
+    void StartWorker();
     void HandOnDone();
     void HandOnAll();
     void HandOnHead();
@@ -101,7 +101,7 @@ class ParallelRun {
     std::size_t m_nextLine = 1;  // the number of the first line not yet handed on
     std::size_t m_handedOn = 0;  // parts handed on to the sink
     bool m_textLost = false;
-    bool m_workersStarted = false;
+    bool m_noMoreThreads = false;  // the system gave no more
     std::vector<std::thread> m_workers;
 
     // Part n lives in m_parts[n % size] from its reading until it is handed on.
@@ -171,7 +171,7 @@ void ParallelRun::ReadPart() {
             m_carry.assign(buffer + cut, size - cut);
             Submit(part, cut);
         }
-    } else if (!m_workersStarted) {
+    } else if (m_submitted == 0) {
         RunHere(bytes);  // the whole input fits in one part: threads do not pay
     } else if (m_input == Input::Failed) {
         // The line that the read error cut is not run.
@@ -208,7 +208,9 @@ void ParallelRun::RunHere(std::span<char> bytes) {
 
 void ParallelRun::Submit(Part& part, std::size_t size) {
     part.size = size;
-    if (!m_workersStarted) StartWorkers();
+    // A thread more for each part up to `jobs` of them: a short input starts
+    // no more than it has parts.
+    if (m_workers.size() < m_jobs && !m_noMoreThreads) StartWorker();
     if (m_workers.empty()) {
         Evaluate(part);  // no thread could be started: evaluated here
         const std::lock_guard lock(m_mutex);
@@ -224,12 +226,11 @@ void ParallelRun::Submit(Part& part, std::size_t size) {
     m_workReady.notify_one();
 }
 
-void ParallelRun::StartWorkers() {
-    m_workersStarted = true;
+void ParallelRun::StartWorker() {
     try {
-        while (m_workers.size() < m_jobs) m_workers.emplace_back(&ParallelRun::Work, this);
+        m_workers.emplace_back(&ParallelRun::Work, this);
     } catch (const std::system_error&) {
-        // The system gives no more threads: the ones started do the work.
+        m_noMoreThreads = true;  // the threads started do the work
     }
 }
 
