@@ -24,6 +24,9 @@ class KeptLines final : public batch::BatchSink {
     void AddLineText(std::string_view piece) override;
     void EndLine(const batch::LineResult& line) override;
 
+    // The bytes kept.
+    std::size_t Size() const { return m_size + m_pieces.size(); }
+
     // Hands the kept lines on to `sink`, their numbers raised by `lineOffset`.
     void HandOn(batch::BatchSink& sink, std::size_t lineOffset) const;
 

@@ -1,5 +1,6 @@
 #include "ParallelRun.h"
 
+#include <algorithm>
 #include <condition_variable>
 #include <cstring>
 #include <memory>
@@ -17,6 +18,14 @@
 namespace quorvane::cli {
 
 namespace {
+
+// What the lines of a part may keep until they are handed on, in parts of the
+// most bytes read for a part. Lines that keep more for their size (very short
+// lines, values of hundreds of digits) make the parts after them smaller, so
+// that memory stays bounded whatever the lines hold; until the first part is
+// handed on, the parts are small enough for the most any line keeps.
+constexpr std::size_t kKeptPerPart = 4;
+constexpr std::size_t kFirstPartsShare = 16;  // of the most bytes read for a part
 
 // Where `bytes` can be cut after their last line end; 0 when they hold none.
 // A CR at the very end may yet be followed by the LF of its pair, unless
@@ -58,6 +67,7 @@ class ParallelRun {
           m_written(written),
           m_jobs(jobs),
           m_partSize(partSize),
+          m_readSize(partSize),
           m_parts(2 * jobs + 2) {}
     ~ParallelRun();
     ParallelRun(const ParallelRun&) = delete;
@@ -96,6 +106,7 @@ class ParallelRun {
     const std::size_t m_partSize;
 
     // Only the calling thread uses these.
+    std::size_t m_readSize;  // the bytes read for the next part
     Input m_input = Input::More;
     std::string m_carry;         // the start of a line that the last read cut
     std::size_t m_nextLine = 1;  // the number of the first line not yet handed on
@@ -158,9 +169,14 @@ void ParallelRun::ReadPart() {
     if (!part.bytes) part.bytes = std::make_unique_for_overwrite<char[]>(m_partSize);
     char* const buffer = part.bytes.get();
     std::memcpy(buffer, m_carry.data(), m_carry.size());
-    const std::size_t size =
-        m_carry.size() + Read(buffer + m_carry.size(), m_partSize - m_carry.size());
+    std::size_t size = m_carry.size();
     m_carry.clear();
+    size += Read(buffer + size, std::max(m_readSize, size + 1) - size);
+    // A line longer than the bytes read for this part fills it to the most.
+    if (m_input == Input::More && size < m_partSize &&
+        CutAfterLastLineEnd(std::span(buffer, size), false) == 0) {
+        size += Read(buffer + size, m_partSize - size);
+    }
     const std::span<char> bytes(buffer, size);
 
     if (m_input == Input::More) {
@@ -208,6 +224,7 @@ void ParallelRun::RunHere(std::span<char> bytes) {
 
 void ParallelRun::Submit(Part& part, std::size_t size) {
     part.size = size;
+    if (m_submitted == 0) m_readSize = std::max<std::size_t>(1, m_partSize / kFirstPartsShare);
     // A thread more for each part up to `jobs` of them: a short input starts
     // no more than it has parts.
     if (m_workers.size() < m_jobs && !m_noMoreThreads) StartWorker();
@@ -259,6 +276,9 @@ void ParallelRun::HandOnHead() {
     if (m_input != Input::Stopped) part.lines.HandOn(m_sink, m_nextLine - 1);
     m_nextLine += part.lineCount;
     m_textLost |= part.textLost;
+    const std::size_t kept = std::max<std::size_t>(1, part.lines.Size());
+    m_readSize =
+        std::clamp<std::size_t>(part.size * kKeptPerPart * m_partSize / kept, 1, m_partSize);
     Going();
     const std::lock_guard lock(m_mutex);
     part.done = false;

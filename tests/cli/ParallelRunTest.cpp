@@ -71,6 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
                      kManyLines + std::string(kLongLine + 5, ' ') + "3 // x\n" + kManyLines, 4096},
         ParallelCase{"LongLastLineInAPart", kManyLines + std::string(kLongLine + 5, '\t') + "7",
                      4 * kLongLine},
+        ParallelCase{"ValuesOfManyDigits", Repeat("exp(700)\npow(9,30)\n0-exp(46)\n1\n", 100), 32},
         ParallelCase{"ErrorInTheMiddle", Repeat("1\n", 500) + "5/0\n" + Repeat("2\n", 500), 32},
         ParallelCase{"TextEndsAtNul",
                      kManyLines +
