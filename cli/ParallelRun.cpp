@@ -19,13 +19,14 @@ namespace quorvane::cli {
 
 namespace {
 
-// What the lines of a part may keep until they are handed on, in parts of the
-// most bytes read for a part. Lines that keep more for their size (very short
-// lines, values of hundreds of digits) make the parts after them smaller, so
-// that memory stays bounded whatever the lines hold; until the first part is
-// handed on, the parts are small enough for the most any line keeps.
+// A part whose lines keep much for their size (very short lines, values of
+// hundreds of digits) makes the parts read after it smaller, so that what a
+// part keeps stays near kKeptPerPart times the most bytes read for a part and
+// memory stays bounded whatever the lines hold. Until the first part is
+// handed on, parts are read at 1/kFirstPartsShare of the most, small enough
+// for what any line may keep.
 constexpr std::size_t kKeptPerPart = 4;
-constexpr std::size_t kFirstPartsShare = 16;  // of the most bytes read for a part
+constexpr std::size_t kFirstPartsShare = 16;
 
 // Where `bytes` can be cut after their last line end; 0 when they hold none.
 // A CR at the very end may yet be followed by the LF of its pair, unless
