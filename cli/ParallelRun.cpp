@@ -96,6 +96,9 @@ class ParallelRun {
     bool Going();
     Part& Head() { return m_parts[m_handedOn % m_parts.size()]; }
 
+    // Takes the next part that no thread has taken and evaluates it; false
+    // when there is none. The lock is held before and after.
+    bool EvaluateNext(std::unique_lock<std::mutex>& lock);
     // The worker threads.
     void Work();
 
@@ -136,6 +139,8 @@ ParallelRun::~ParallelRun() {
     for (std::thread& worker : m_workers) worker.join();
 }
 
+// Reads, hands on and, when there is nothing of that to do, evaluates too:
+// the calling thread is one of the `jobs`.
 RunEnd ParallelRun::Run() {
     while (true) {
         HandOnDone();
@@ -144,10 +149,8 @@ RunEnd ParallelRun::Run() {
             continue;
         }
         if (m_handedOn == m_submitted) break;
-        {
-            std::unique_lock lock(m_mutex);
-            m_partDone.wait(lock, [this] { return Head().done; });
-        }
+        std::unique_lock lock(m_mutex);
+        if (!EvaluateNext(lock)) m_partDone.wait(lock, [this] { return Head().done; });
     }
     return {m_input != Input::Failed, m_textLost};
 }
@@ -226,17 +229,9 @@ void ParallelRun::RunHere(std::span<char> bytes) {
 void ParallelRun::Submit(Part& part, std::size_t size) {
     part.size = size;
     if (m_submitted == 0) m_readSize = std::max<std::size_t>(1, m_partSize / kFirstPartsShare);
-    // A thread more for each part up to `jobs` of them: a short input starts
-    // no more than it has parts.
-    if (m_workers.size() < m_jobs && !m_noMoreThreads) StartWorker();
-    if (m_workers.empty()) {
-        Evaluate(part);  // no thread could be started: evaluated here
-        const std::lock_guard lock(m_mutex);
-        part.done = true;
-        ++m_submitted;
-        ++m_claimed;
-        return;
-    }
+    // A thread more for each part until there are `jobs` with this one: a
+    // short input starts no more than it has parts.
+    if (m_workers.size() + 1 < m_jobs && !m_noMoreThreads) StartWorker();
     {
         const std::lock_guard lock(m_mutex);
         ++m_submitted;
@@ -248,7 +243,7 @@ void ParallelRun::StartWorker() {
     try {
         m_workers.emplace_back(&ParallelRun::Work, this);
     } catch (const std::system_error&) {
-        m_noMoreThreads = true;  // the threads started do the work
+        m_noMoreThreads = true;  // the threads started, this one included, do the work
     }
 }
 
@@ -296,18 +291,23 @@ bool ParallelRun::Going() {
     return m_input == Input::More;
 }
 
+bool ParallelRun::EvaluateNext(std::unique_lock<std::mutex>& lock) {
+    if (m_claimed == m_submitted) return false;
+    Part& part = m_parts[m_claimed++ % m_parts.size()];
+    const bool skip = m_skip;
+    lock.unlock();
+    if (!skip) Evaluate(part);
+    lock.lock();
+    part.done = true;
+    m_partDone.notify_one();
+    return true;
+}
+
 void ParallelRun::Work() {
     std::unique_lock lock(m_mutex);
     while (true) {
         m_workReady.wait(lock, [this] { return m_claimed != m_submitted || m_closing; });
-        if (m_claimed == m_submitted) return;
-        Part& part = m_parts[m_claimed++ % m_parts.size()];
-        const bool skip = m_skip;
-        lock.unlock();
-        if (!skip) Evaluate(part);
-        lock.lock();
-        part.done = true;
-        m_partDone.notify_one();
+        if (!EvaluateNext(lock)) return;
     }
 }
 

@@ -1,7 +1,8 @@
 // The batch run on several threads. The calling thread reads the input in
-// parts of whole lines; worker threads run each part on a runner of its own
-// and keep what it hands on; the calling thread then hands the parts' lines
-// on to the sink in input order. Lines are independent of each other, so the
+// parts of whole lines; worker threads, and the calling thread when it has
+// nothing else to do, run each part on a runner of its own and keep what it
+// hands on; the calling thread then hands the parts' lines on to the sink in
+// input order. Lines are independent of each other, so the
 // sink gets exactly what one runner over the whole input hands it, whatever
 // the number of threads (see BatchRunner).
 //
@@ -30,7 +31,8 @@ struct RunEnd {
 };
 
 // Runs the input, up to the byte that ends the text, through `sink` on `jobs`
-// worker threads. Stops reading once `printed` or `written` has failed.
+// threads, the calling one included. Stops reading once `printed` or
+// `written` has failed.
 RunEnd RunParallel(std::FILE* input, batch::BatchSink& sink, const BlockWriter& printed,
                    const BlockWriter& written, std::size_t jobs, std::size_t partSize = kPartSize);
 
