@@ -19,12 +19,16 @@ namespace quorvane::cli {
 
 namespace {
 
+// An input shorter than this many parts is run on the calling thread alone:
+// below that, threads do not pay (measured with bench/run-bench.sh).
+constexpr std::size_t kSmallInputParts = 4;
+
 // A part whose lines keep much for their size (very short lines, values of
 // hundreds of digits) makes the parts read after it smaller, so that what a
 // part keeps stays near kKeptPerPart times the most bytes read for a part and
 // memory stays bounded whatever the lines hold. Until the first part is
-// handed on, parts are read at 1/kFirstPartsShare of the most, small enough
-// for what any line may keep.
+// handed on, parts are read at 1/kFirstPartsShare of the most: small enough
+// for what any line may keep, and many, so that every thread has work soon.
 constexpr std::size_t kKeptPerPart = 4;
 constexpr std::size_t kFirstPartsShare = 16;
 
@@ -68,7 +72,7 @@ class ParallelRun {
           m_written(written),
           m_jobs(jobs),
           m_partSize(partSize),
-          m_readSize(partSize),
+          m_readSize(std::max<std::size_t>(1, partSize / kFirstPartsShare)),
           m_parts(2 * jobs + 2) {}
     ~ParallelRun();
     ParallelRun(const ParallelRun&) = delete;
@@ -86,6 +90,8 @@ class ParallelRun {
 
     // The calling thread.
     std::size_t Read(char* to, std::size_t room);
+    std::size_t Fill(char* part, std::size_t size, std::size_t end);
+    void GiveBack(const char* bytes, std::size_t size);
     void ReadPart();
     void RunHere(std::span<char> bytes);
     void Submit(Part& part, std::size_t size);
@@ -112,7 +118,11 @@ class ParallelRun {
     // Only the calling thread uses these.
     std::size_t m_readSize;  // the bytes read for the next part
     Input m_input = Input::More;
-    std::string m_carry;         // the start of a line that the last read cut
+    // Bytes read and not yet in a part, from m_aheadStart on: the start of
+    // the input, read ahead to see whether it is short, and the start of the
+    // line that a part's last read cut.
+    std::string m_ahead;
+    std::size_t m_aheadStart = 0;
     std::size_t m_nextLine = 1;  // the number of the first line not yet handed on
     std::size_t m_handedOn = 0;  // parts handed on to the sink
     bool m_textLost = false;
@@ -142,6 +152,12 @@ ParallelRun::~ParallelRun() {
 // Reads, hands on and, when there is nothing of that to do, evaluates too:
 // the calling thread is one of the `jobs`.
 RunEnd ParallelRun::Run() {
+    m_ahead.resize(kSmallInputParts * m_partSize);
+    m_ahead.resize(Read(m_ahead.data(), m_ahead.size()));
+    if (m_input != Input::More) {
+        RunHere(m_ahead);  // a short input: threads do not pay
+        return {m_input != Input::Failed, m_textLost};
+    }
     while (true) {
         HandOnDone();
         if (Going() && m_submitted - m_handedOn < m_parts.size()) {
@@ -168,18 +184,40 @@ std::size_t ParallelRun::Read(char* to, std::size_t room) {
     return length;
 }
 
+// Puts into part[size, end) the bytes that come next, those read ahead first;
+// returns where they end.
+std::size_t ParallelRun::Fill(char* part, std::size_t size, std::size_t end) {
+    const std::size_t ahead = std::min(m_ahead.size() - m_aheadStart, end - size);
+    std::memcpy(part + size, m_ahead.data() + m_aheadStart, ahead);
+    size += ahead;
+    m_aheadStart += ahead;
+    if (m_aheadStart == m_ahead.size()) {
+        m_ahead.clear();
+        m_aheadStart = 0;
+    }
+    if (size < end && m_input == Input::More) size += Read(part + size, end - size);
+    return size;
+}
+
+// Gives back the bytes after a part's cut, which begin the next part.
+void ParallelRun::GiveBack(const char* bytes, std::size_t size) {
+    if (m_aheadStart != 0) {
+        // The part was filled from bytes read ahead alone, and ends with these.
+        m_aheadStart -= size;
+    } else {
+        m_ahead.assign(bytes, size);
+    }
+}
+
 void ParallelRun::ReadPart() {
     Part& part = m_parts[m_submitted % m_parts.size()];
     if (!part.bytes) part.bytes = std::make_unique_for_overwrite<char[]>(m_partSize);
     char* const buffer = part.bytes.get();
-    std::memcpy(buffer, m_carry.data(), m_carry.size());
-    std::size_t size = m_carry.size();
-    m_carry.clear();
-    size += Read(buffer + size, std::max(m_readSize, size + 1) - size);
+    std::size_t size = Fill(buffer, 0, m_readSize);
     // A line longer than the bytes read for this part fills it to the most.
     if (m_input == Input::More && size < m_partSize &&
         CutAfterLastLineEnd(std::span(buffer, size), false) == 0) {
-        size += Read(buffer + size, m_partSize - size);
+        size = Fill(buffer, size, m_partSize);
     }
     const std::span<char> bytes(buffer, size);
 
@@ -188,11 +226,11 @@ void ParallelRun::ReadPart() {
         if (cut == 0) {
             RunHere(bytes);  // a line longer than a part
         } else {
-            m_carry.assign(buffer + cut, size - cut);
+            GiveBack(buffer + cut, size - cut);
             Submit(part, cut);
         }
     } else if (m_submitted == 0) {
-        RunHere(bytes);  // the whole input fits in one part: threads do not pay
+        RunHere(bytes);  // the rest of the input fits in a part: no thread is needed
     } else if (m_input == Input::Failed) {
         // The line that the read error cut is not run.
         const std::size_t cut = CutAfterLastLineEnd(bytes, true);
@@ -202,23 +240,23 @@ void ParallelRun::ReadPart() {
     }
 }
 
-// Runs on this thread, straight into the sink, `bytes` (in a part's room),
-// which hold no line end to cut after, and what follows them, until a read
-// brings a line end to cut after or the input ends.
+// Runs on this thread, straight into the sink, `bytes`, which hold no line
+// end to cut after, and what follows them, read into their room of a part,
+// until a read brings a line end to cut after or the input ends.
 void ParallelRun::RunHere(std::span<char> bytes) {
     HandOnAll();
     if (m_input == Input::Stopped) return;
     batch::BatchRunner runner(m_sink, nullptr, m_nextLine);
     runner.Feed(bytes);
     while (Going()) {
-        const std::span<char> read(bytes.data(), Read(bytes.data(), m_partSize));
+        const std::span<char> read(bytes.data(), Fill(bytes.data(), 0, m_partSize));
         const std::size_t cut = m_input == Input::More ? CutAfterLastLineEnd(read, false) : 0;
         if (cut == 0) {
             runner.Feed(read);
             continue;
         }
         runner.Feed(read.first(cut));
-        m_carry.assign(read.data() + cut, read.size() - cut);
+        GiveBack(read.data() + cut, read.size() - cut);
         break;
     }
     if (m_input == Input::More || m_input == Input::Ended) runner.Finish();
@@ -228,7 +266,6 @@ void ParallelRun::RunHere(std::span<char> bytes) {
 
 void ParallelRun::Submit(Part& part, std::size_t size) {
     part.size = size;
-    if (m_submitted == 0) m_readSize = std::max<std::size_t>(1, m_partSize / kFirstPartsShare);
     // A thread more for each part until there are `jobs` with this one: a
     // short input starts no more than it has parts.
     if (m_workers.size() + 1 < m_jobs && !m_noMoreThreads) StartWorker();

@@ -8,8 +8,8 @@
 //
 // Memory is bounded by the parts in flight, two for each thread and two
 // more, each of the part's bytes and what its lines hand on. A line too long
-// for a part, and an input that ends within its first part, run on the
-// calling thread alone, as the single-threaded run takes them.
+// for a part, and an input shorter than a few parts, run on the calling
+// thread alone, as the single-threaded run takes them.
 #pragma once
 
 #include <cstddef>
@@ -20,8 +20,7 @@
 
 namespace quorvane::cli {
 
-// The bytes read for one part, and so the size below which an input runs on
-// the calling thread alone.
+// The most bytes read for one part; a longer line runs on the calling thread.
 inline constexpr std::size_t kPartSize = 1 << 16;
 
 // How a run through the input ended.
