@@ -135,7 +135,7 @@ class ParallelRun {
     std::condition_variable m_workReady;  // a part to evaluate, or closing
     std::condition_variable m_partDone;   // for the calling thread
     std::size_t m_submitted = 0;          // parts read; written by the calling thread
-    std::size_t m_claimed = 0;            // parts a worker has taken
+    std::size_t m_claimed = 0;            // parts a thread has taken
     bool m_skip = false;                  // the output failed: parts are not evaluated
     bool m_closing = false;               // no more parts come
 };
