@@ -72,8 +72,8 @@ class ParallelRun {
           m_written(written),
           m_jobs(jobs),
           m_partSize(partSize),
-          m_readSize(std::max<std::size_t>(1, partSize / kFirstPartsShare)),
-          m_parts(2 * jobs + 2) {}
+          m_parts(2 * jobs + 2),
+          m_readSize(std::max<std::size_t>(1, partSize / kFirstPartsShare)) {}
     ~ParallelRun();
     ParallelRun(const ParallelRun&) = delete;
     ParallelRun& operator=(const ParallelRun&) = delete;
@@ -87,24 +87,25 @@ class ParallelRun {
         Failed,   // a read error
         Stopped,  // no more is read: the output failed
     };
+    using Lock = std::unique_lock<std::mutex>;
 
-    // The calling thread.
+    // The calling thread: reading, and running lines here.
+    bool Going(Lock& lock);
     std::size_t Read(char* to, std::size_t room);
     std::size_t Fill(char* part, std::size_t size, std::size_t end);
     void GiveBack(const char* bytes, std::size_t size);
-    void ReadPart();
+    void ReadPart(std::size_t readSize);
     void RunHere(std::span<char> bytes);
     void Submit(Part& part, std::size_t size);
     void StartWorker();
-    void HandOnDone();
-    void HandOnAll();
-    void HandOnHead();
-    bool Going();
-    Part& Head() { return m_parts[m_handedOn % m_parts.size()]; }
+    void Drain(Lock& lock);
 
-    // Takes the next part that no thread has taken and evaluates it; false
-    // when there is none. The lock is held before and after.
-    bool EvaluateNext(std::unique_lock<std::mutex>& lock);
+    // Every thread; the lock is held before and after.
+    bool EvaluateNext(Lock& lock);
+    void HandOnHeads(Lock& lock);
+    Part& Head() { return m_parts[m_handedOn % m_parts.size()]; }
+    bool OutputFailed() const { return m_printed.Failed() || m_written.Failed(); }
+
     // The worker threads.
     void Work();
 
@@ -116,28 +117,33 @@ class ParallelRun {
     const std::size_t m_partSize;
 
     // Only the calling thread uses these.
-    std::size_t m_readSize;  // the bytes read for the next part
     Input m_input = Input::More;
     // Bytes read and not yet in a part, from m_aheadStart on: the start of
     // the input, read ahead to see whether it is short, and the start of the
     // line that a part's last read cut.
     std::string m_ahead;
     std::size_t m_aheadStart = 0;
-    std::size_t m_nextLine = 1;  // the number of the first line not yet handed on
-    std::size_t m_handedOn = 0;  // parts handed on to the sink
-    bool m_textLost = false;
     bool m_noMoreThreads = false;  // the system gave no more
     std::vector<std::thread> m_workers;
 
-    // Part n lives in m_parts[n % size] from its reading until it is handed on.
-    std::vector<Part> m_parts;
+    // The thread that hands parts on to the sink, one at a time, uses these
+    // and the sink; the calling thread too, when no part is in flight.
+    std::size_t m_nextLine = 1;  // the number of the first line not yet handed on
+    bool m_textLost = false;
+
+    // Guarded by the mutex. Part n lives in m_parts[n % size] from its
+    // reading until it is handed on.
     std::mutex m_mutex;
+    std::vector<Part> m_parts;
     std::condition_variable m_workReady;  // a part to evaluate, or closing
-    std::condition_variable m_partDone;   // for the calling thread
-    std::size_t m_submitted = 0;          // parts read; written by the calling thread
+    std::condition_variable m_changed;    // for the calling thread: a part done or handed on
+    std::size_t m_submitted = 0;          // parts read
     std::size_t m_claimed = 0;            // parts a thread has taken
-    bool m_skip = false;                  // the output failed: parts are not evaluated
+    std::size_t m_handedOn = 0;           // parts handed on to the sink
+    bool m_handing = false;               // a thread is handing parts on
+    bool m_stopped = false;               // the output failed: parts are not evaluated
     bool m_closing = false;               // no more parts come
+    std::size_t m_readSize;               // the bytes read for the next part
 };
 
 ParallelRun::~ParallelRun() {
@@ -149,8 +155,8 @@ ParallelRun::~ParallelRun() {
     for (std::thread& worker : m_workers) worker.join();
 }
 
-// Reads, hands on and, when there is nothing of that to do, evaluates too:
-// the calling thread is one of the `jobs`.
+// Reads and, when no part can be read, hands on and evaluates as any thread
+// does: the calling thread is one of the `jobs`.
 RunEnd ParallelRun::Run() {
     m_ahead.resize(kSmallInputParts * m_partSize);
     m_ahead.resize(Read(m_ahead.data(), m_ahead.size()));
@@ -158,17 +164,27 @@ RunEnd ParallelRun::Run() {
         RunHere(m_ahead);  // a short input: threads do not pay
         return {m_input != Input::Failed, m_textLost};
     }
-    while (true) {
-        HandOnDone();
-        if (Going() && m_submitted - m_handedOn < m_parts.size()) {
-            ReadPart();
-            continue;
+    Lock lock(m_mutex);
+    while (Going(lock)) {
+        HandOnHeads(lock);
+        if (m_submitted - m_handedOn < m_parts.size()) {
+            const std::size_t readSize = m_readSize;
+            lock.unlock();
+            ReadPart(readSize);
+            lock.lock();
+        } else if (!EvaluateNext(lock)) {
+            m_changed.wait(lock);
         }
-        if (m_handedOn == m_submitted) break;
-        std::unique_lock lock(m_mutex);
-        if (!EvaluateNext(lock)) m_partDone.wait(lock, [this] { return Head().done; });
     }
+    Drain(lock);
     return {m_input != Input::Failed, m_textLost};
+}
+
+// Whether more input is to be read; none once the output has failed.
+// The lock is held.
+bool ParallelRun::Going(Lock&) {
+    if (m_input == Input::More && m_stopped) m_input = Input::Stopped;
+    return m_input == Input::More;
 }
 
 // Reads into `to`, up to the byte that ends the text.
@@ -209,11 +225,12 @@ void ParallelRun::GiveBack(const char* bytes, std::size_t size) {
     }
 }
 
-void ParallelRun::ReadPart() {
+// Reads a part of about `readSize` bytes into the next free room.
+void ParallelRun::ReadPart(std::size_t readSize) {
     Part& part = m_parts[m_submitted % m_parts.size()];
     if (!part.bytes) part.bytes = std::make_unique_for_overwrite<char[]>(m_partSize);
     char* const buffer = part.bytes.get();
-    std::size_t size = Fill(buffer, 0, m_readSize);
+    std::size_t size = Fill(buffer, 0, readSize);
     // A line longer than the bytes read for this part fills it to the most.
     if (m_input == Input::More && size < m_partSize &&
         CutAfterLastLineEnd(std::span(buffer, size), false) == 0) {
@@ -244,11 +261,15 @@ void ParallelRun::ReadPart() {
 // end to cut after, and what follows them, read into their room of a part,
 // until a read brings a line end to cut after or the input ends.
 void ParallelRun::RunHere(std::span<char> bytes) {
-    HandOnAll();
+    {
+        Lock lock(m_mutex);
+        Drain(lock);
+        Going(lock);
+    }
     if (m_input == Input::Stopped) return;
     batch::BatchRunner runner(m_sink, nullptr, m_nextLine);
     runner.Feed(bytes);
-    while (Going()) {
+    while (m_input == Input::More && !OutputFailed()) {
         const std::span<char> read(bytes.data(), Fill(bytes.data(), 0, m_partSize));
         const std::size_t cut = m_input == Input::More ? CutAfterLastLineEnd(read, false) : 0;
         if (cut == 0) {
@@ -259,7 +280,13 @@ void ParallelRun::RunHere(std::span<char> bytes) {
         GiveBack(read.data() + cut, read.size() - cut);
         break;
     }
-    if (m_input == Input::More || m_input == Input::Ended) runner.Finish();
+    if (OutputFailed()) {
+        m_input = Input::Stopped;
+        const std::lock_guard lock(m_mutex);
+        m_stopped = true;
+    } else if (m_input != Input::Failed) {
+        runner.Finish();
+    }
     m_nextLine = runner.LineNumber();
     m_textLost |= runner.TextLost();
 }
@@ -284,64 +311,58 @@ void ParallelRun::StartWorker() {
     }
 }
 
-void ParallelRun::HandOnDone() {
-    while (m_handedOn != m_submitted) {
-        {
-            const std::lock_guard lock(m_mutex);
-            if (!Head().done) return;
-        }
-        HandOnHead();
+// Evaluates and hands on until every part read is handed on.
+void ParallelRun::Drain(Lock& lock) {
+    while (true) {
+        HandOnHeads(lock);
+        if (m_handedOn == m_submitted) return;
+        if (!EvaluateNext(lock)) m_changed.wait(lock);
     }
 }
 
-void ParallelRun::HandOnAll() {
-    while (m_handedOn != m_submitted) {
-        {
-            std::unique_lock lock(m_mutex);
-            m_partDone.wait(lock, [this] { return Head().done; });
-        }
-        HandOnHead();
-    }
-}
-
-void ParallelRun::HandOnHead() {
-    Part& part = Head();
-    if (m_input != Input::Stopped) part.lines.HandOn(m_sink, m_nextLine - 1);
-    m_nextLine += part.lineCount;
-    m_textLost |= part.textLost;
-    const std::size_t kept = std::max<std::size_t>(1, part.lines.Size());
-    m_readSize =
-        std::clamp<std::size_t>(part.size * kKeptPerPart * m_partSize / kept, 1, m_partSize);
-    Going();
-    const std::lock_guard lock(m_mutex);
-    part.done = false;
-    ++m_handedOn;
-}
-
-// Whether more input is to be read; stops reading once the output has failed.
-bool ParallelRun::Going() {
-    if (m_input == Input::More && (m_printed.Failed() || m_written.Failed())) {
-        m_input = Input::Stopped;
-        const std::lock_guard lock(m_mutex);
-        m_skip = true;
-    }
-    return m_input == Input::More;
-}
-
-bool ParallelRun::EvaluateNext(std::unique_lock<std::mutex>& lock) {
+// Takes the next part that no thread has taken, evaluates it and hands on
+// what is ready; false when there is no part to take.
+bool ParallelRun::EvaluateNext(Lock& lock) {
     if (m_claimed == m_submitted) return false;
     Part& part = m_parts[m_claimed++ % m_parts.size()];
-    const bool skip = m_skip;
+    const bool skip = m_stopped;
     lock.unlock();
     if (!skip) Evaluate(part);
     lock.lock();
     part.done = true;
-    m_partDone.notify_one();
+    HandOnHeads(lock);
+    m_changed.notify_one();
     return true;
 }
 
+// Hands on to the sink, in input order, the evaluated parts at the head,
+// unless another thread is doing so. The thread that has just evaluated a
+// part mostly hands it on itself, while what it kept is in its cache.
+void ParallelRun::HandOnHeads(Lock& lock) {
+    if (m_handing) return;
+    m_handing = true;
+    while (m_handedOn != m_submitted && Head().done) {
+        Part& part = Head();
+        const bool stopped = m_stopped;
+        lock.unlock();
+        if (!stopped) part.lines.HandOn(m_sink, m_nextLine - 1);
+        m_nextLine += part.lineCount;
+        m_textLost |= part.textLost;
+        const bool failed = OutputFailed();
+        const std::size_t kept = std::max<std::size_t>(1, part.lines.Size());
+        lock.lock();
+        m_stopped |= failed;
+        m_readSize =
+            std::clamp<std::size_t>(part.size * kKeptPerPart * m_partSize / kept, 1, m_partSize);
+        part.done = false;
+        ++m_handedOn;
+    }
+    m_handing = false;
+    m_changed.notify_one();
+}
+
 void ParallelRun::Work() {
-    std::unique_lock lock(m_mutex);
+    Lock lock(m_mutex);
     while (true) {
         m_workReady.wait(lock, [this] { return m_claimed != m_submitted || m_closing; });
         if (!EvaluateNext(lock)) return;
