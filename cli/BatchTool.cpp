@@ -1,5 +1,7 @@
 #include "BatchTool.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -41,6 +43,16 @@ void ReportWriteError(BlockWriter& errors, int error) {
 }
 
 bool IsStandardInput(const std::string& input) { return input.empty() || input == "-"; }
+
+// True when `path` names the regular file that `stream` reads, as with
+// `quorvane-cli -o FILE < FILE`.
+bool NamesFileOf(const std::string& path, std::FILE* stream) {
+    struct stat named;
+    struct stat opened;
+    return stat(path.c_str(), &named) == 0 && fstat(fileno(stream), &opened) == 0 &&
+           S_ISREG(opened.st_mode) && named.st_dev == opened.st_dev &&
+           named.st_ino == opened.st_ino;
+}
 
 // Reads the input in blocks into the runner, each block as it is, up to the
 // byte that ends the text: loading a file by the input-file reading rules
@@ -107,7 +119,8 @@ ExitStatus RunBatchTool(const CommandLine& commandLine, std::FILE* standardInput
     if (commandLine.output) {
         const std::string& outputPath = *commandLine.output;
         // Writing would empty the input before it is read.
-        if (!IsStandardInput(inputPath) && batch::NameSameFile(outputPath, inputPath)) {
+        if (IsStandardInput(inputPath) ? NamesFileOf(outputPath, input)
+                                       : batch::NameSameFile(outputPath, inputPath)) {
             Report(errors, batch::MsgOutputIsInput(outputPath));
             return kUsageOrFileError;
         }

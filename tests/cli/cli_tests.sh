@@ -96,6 +96,9 @@ cp "$work/in.txt" "$work/keep.txt"
 expect_error output-is-input "Output File '$work/./in.txt' is the Input File!" "$work/in.txt" -o "$work/./in.txt"
 ln -s "$work/in.txt" "$work/link.txt"
 expect_error output-is-input-by-link "Output File '$work/link.txt' is the Input File!" "$work/in.txt" -o "$work/link.txt"
+out=$("$cli" -o "$work/link.txt" <"$work/in.txt" 2>"$work/err")
+[[ $? == 2 && -z "$out" ]] || fail "output-is-standard-input: exit or stdout"
+grep -qxF "Output File '$work/link.txt' is the Input File!" "$work/err" || fail "output-is-standard-input: message [$(cat "$work/err")]"
 cmp -s "$work/in.txt" "$work/keep.txt" || fail "the input file changed"
 # expect_usage NAME EXPECTED_FIRST_LINE ARGS...  (exit 2, nothing on standard output,
 # standard error exactly the line given and the hint)

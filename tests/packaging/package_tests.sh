@@ -64,6 +64,7 @@ check "the package is installed at version $version" \
     same "$(dpkg-query -W -f='${Status} ${Version}' quorvane)" "install ok installed $version"
 check "quorvane-cli from the PATH evaluates the sample" \
     same "$(quorvane-cli samples/sample.txt)" $'168.00\n2.00\n26.60'
+check "quorvane-cli tells the package's version" same "$(quorvane-cli --version)" "quorvane-cli $version"
 files=$(dpkg -L quorvane)
 for file in /usr/bin/quorvane /usr/bin/quorvane-cli /usr/share/icons/hicolor/16x16/apps/quorvane.png \
     /usr/share/icons/hicolor/32x32/apps/quorvane.png /usr/share/doc/quorvane/copyright; do
