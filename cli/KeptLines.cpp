@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <new>
 
 #include "BlockWriter.h"
 
@@ -20,13 +21,22 @@ void KeptLines::AddLineText(std::string_view piece) {
     m_piecesLength += piece.size();
 }
 
+std::size_t KeptLines::RecordSize(std::size_t bytesAfterHead) {
+    constexpr std::size_t kAlign = alignof(Head);
+    return sizeof(Head) + (bytesAfterHead + kAlign - 1) / kAlign * kAlign;
+}
+
 void KeptLines::EndLine(const batch::LineResult& line) {
     // std::less_equal orders pointers into different objects too.
     const std::less_equal<const char*> notAfter;
     const bool inPart =
         notAfter(m_part.data(), line.text.data()) &&
         notAfter(line.text.data() + line.text.size(), m_part.data() + m_part.size());
-    const Head head{line.outcome.value,
+    const std::size_t copied = inPart ? 0 : line.text.size();
+    char* const to = Room(RecordSize(line.value.size() + copied));
+    // Written in place: a head built elsewhere and copied would be read back
+    // in other pieces than it was written in, which stalls the processor.
+    ::new (to) Head{line.outcome.value,
                     line.outcome.column,
                     static_cast<std::uint32_t>(line.lineNumber),
                     inPart ? static_cast<std::uint32_t>(line.text.data() - m_part.data()) : kCopied,
@@ -35,29 +45,22 @@ void KeptLines::EndLine(const batch::LineResult& line) {
                     static_cast<std::uint16_t>(line.value.size()),
                     static_cast<std::uint8_t>(line.outcome.status),
                     static_cast<std::uint8_t>(line.outcome.reason)};
-    const std::size_t copied = inPart ? 0 : line.text.size();
-    char* to = Room(sizeof head + line.value.size() + copied);
-    std::memcpy(to, &head, sizeof head);
-    CopyBytes(to + sizeof head, line.value.data(), line.value.size());
-    if (copied != 0) std::memcpy(to + sizeof head + line.value.size(), line.text.data(), copied);
+    char* const after = to + sizeof(Head);
+    CopyBytes(after, line.value.data(), line.value.size());
+    if (copied != 0) std::memcpy(after + line.value.size(), line.text.data(), copied);
     m_piecesLength = 0;
 }
 
 void KeptLines::HandOn(batch::BatchSink& sink, std::size_t lineOffset) const {
     const char* pieces = m_pieces.data();
     for (const char* at = m_lines.get(); at != m_lines.get() + m_size;) {
-        Head head;
-        std::memcpy(&head, at, sizeof head);
-        at += sizeof head;
-        const std::string_view value(at, head.valueLength);
-        at += head.valueLength;
-        std::string_view text;
-        if (head.textStart == kCopied) {
-            text = std::string_view(at, head.textLength);
-            at += head.textLength;
-        } else {
-            text = std::string_view(m_part.data() + head.textStart, head.textLength);
-        }
+        const Head& head = *std::launder(reinterpret_cast<const Head*>(at));
+        const char* const after = at + sizeof(Head);
+        const std::string_view value(after, head.valueLength);
+        const bool copied = head.textStart == kCopied;
+        const std::string_view text(
+            copied ? after + head.valueLength : m_part.data() + head.textStart, head.textLength);
+        at += RecordSize(head.valueLength + (copied ? head.textLength : 0));
         if (head.piecesLength != 0) {
             sink.AddLineText(std::string_view(pieces, head.piecesLength));
             pieces += head.piecesLength;

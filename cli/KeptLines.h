@@ -46,6 +46,9 @@ class KeptLines final : public batch::BatchSink {
     };
     static constexpr std::uint32_t kCopied = UINT32_MAX;  // the text follows the value
 
+    // The bytes of a line's record: its head, then the bytes after it, up to
+    // where the next head may start.
+    static std::size_t RecordSize(std::size_t bytesAfterHead);
     // Room for `size` more bytes at the end of m_lines.
     char* Room(std::size_t size);
 
