@@ -79,8 +79,8 @@ class ParallelRun {
           m_written(written),
           m_jobs(jobs),
           m_partSize(partSize),
-          m_parts(2 * jobs + 2),
-          m_readSize(std::max<std::size_t>(1, partSize / kFirstPartsShare)) {}
+          m_readSize(std::max<std::size_t>(1, partSize / kFirstPartsShare)),
+          m_parts(2 * jobs + 2) {}
     ~ParallelRun();
     ParallelRun(const ParallelRun&) = delete;
     ParallelRun& operator=(const ParallelRun&) = delete;
@@ -101,15 +101,15 @@ class ParallelRun {
     std::size_t Read(char* to, std::size_t room);
     std::size_t Fill(char* part, std::size_t size, std::size_t end);
     void GiveBack(const char* bytes, std::size_t size);
-    void ReadPart(std::size_t readSize);
+    void ReadPart();
     void RunHere(std::span<char> bytes);
     void Submit(Part& part, std::size_t size);
     void StartWorker();
     void Drain(Lock& lock);
 
-    // Every thread; the lock is held before and after.
-    bool EvaluateNext(Lock& lock);
-    void HandOnHeads(Lock& lock);
+    // The lock is held before and after.
+    bool EvaluateNext(Lock& lock);  // every thread
+    void HandOnHeads(Lock& lock);   // the calling thread
     Part& Head() { return m_parts[m_handedOn % m_parts.size()]; }
     bool OutputFailed() const { return m_printed.Failed() || m_written.Failed(); }
 
@@ -124,6 +124,7 @@ class ParallelRun {
     const std::size_t m_partSize;
 
     // Only the calling thread uses these.
+    std::size_t m_readSize;  // the bytes read for the next part
     Input m_input = Input::More;
     // Bytes read and not yet in a part, from m_aheadStart on: the start of
     // the input, read ahead to see whether it is short, and the start of the
@@ -132,9 +133,6 @@ class ParallelRun {
     std::size_t m_aheadStart = 0;
     bool m_noMoreThreads = false;  // the system gave no more
     std::vector<std::thread> m_workers;
-
-    // The thread that hands parts on to the sink, one at a time, uses these
-    // and the sink; the calling thread too, when no part is in flight.
     std::size_t m_nextLine = 1;  // the number of the first line not yet handed on
     bool m_textLost = false;
 
@@ -143,14 +141,12 @@ class ParallelRun {
     std::mutex m_mutex;
     std::vector<Part> m_parts;
     std::condition_variable m_workReady;  // a part to evaluate, or closing
-    std::condition_variable m_changed;    // for the calling thread: a part done or handed on
+    std::condition_variable m_changed;    // for the calling thread: a part is done
     std::size_t m_submitted = 0;          // parts read
     std::size_t m_claimed = 0;            // parts a thread has taken
     std::size_t m_handedOn = 0;           // parts handed on to the sink
-    bool m_handing = false;               // a thread is handing parts on
     bool m_stopped = false;               // the output failed: parts are not evaluated
     bool m_closing = false;               // no more parts come
-    std::size_t m_readSize;               // the bytes read for the next part
 };
 
 ParallelRun::~ParallelRun() {
@@ -162,8 +158,8 @@ ParallelRun::~ParallelRun() {
     for (std::thread& worker : m_workers) worker.join();
 }
 
-// Reads and, when no part can be read, hands on and evaluates as any thread
-// does: the calling thread is one of the `jobs`.
+// Reads and hands on, and when there is neither to do, evaluates like the
+// other threads: the calling thread is one of the `jobs`.
 RunEnd ParallelRun::Run() {
     m_ahead.resize(kSmallInputParts * m_partSize);
     m_ahead.resize(Read(m_ahead.data(), m_ahead.size()));
@@ -175,9 +171,8 @@ RunEnd ParallelRun::Run() {
     while (Going(lock)) {
         HandOnHeads(lock);
         if (m_submitted - m_handedOn < m_parts.size()) {
-            const std::size_t readSize = m_readSize;
             lock.unlock();
-            ReadPart(readSize);
+            ReadPart();
             lock.lock();
         } else if (!EvaluateNext(lock)) {
             m_changed.wait(lock);
@@ -232,12 +227,12 @@ void ParallelRun::GiveBack(const char* bytes, std::size_t size) {
     }
 }
 
-// Reads a part of about `readSize` bytes into the next free room.
-void ParallelRun::ReadPart(std::size_t readSize) {
+// Reads a part into the next free room.
+void ParallelRun::ReadPart() {
     Part& part = m_parts[m_submitted % m_parts.size()];
     if (!part.bytes) part.bytes = std::make_unique_for_overwrite<char[]>(m_partSize);
     char* const buffer = part.bytes.get();
-    std::size_t size = Fill(buffer, 0, readSize);
+    std::size_t size = Fill(buffer, 0, m_readSize);
     // A line longer than the bytes read for this part fills it to the most.
     if (m_input == Input::More && size < m_partSize &&
         CutAfterLastLineEnd(std::span(buffer, size), false) == 0) {
@@ -327,8 +322,8 @@ void ParallelRun::Drain(Lock& lock) {
     }
 }
 
-// Takes the next part that no thread has taken, evaluates it and hands on
-// what is ready; false when there is no part to take.
+// Takes the next part that no thread has taken and evaluates it; false when
+// there is none.
 bool ParallelRun::EvaluateNext(Lock& lock) {
     if (m_claimed == m_submitted) return false;
     Part& part = m_parts[m_claimed++ % m_parts.size()];
@@ -337,17 +332,13 @@ bool ParallelRun::EvaluateNext(Lock& lock) {
     if (!skip) Evaluate(part);
     lock.lock();
     part.done = true;
-    HandOnHeads(lock);
     m_changed.notify_one();
     return true;
 }
 
-// Hands on to the sink, in input order, the evaluated parts at the head,
-// unless another thread is doing so. The thread that has just evaluated a
-// part mostly hands it on itself, while what it kept is in its cache.
+// Hands on to the sink, in input order, the evaluated parts at the head. One
+// thread alone writes the output, so that it stays in that thread's cache.
 void ParallelRun::HandOnHeads(Lock& lock) {
-    if (m_handing) return;
-    m_handing = true;
     while (m_handedOn != m_submitted && Head().done) {
         Part& part = Head();
         const bool stopped = m_stopped;
@@ -364,8 +355,6 @@ void ParallelRun::HandOnHeads(Lock& lock) {
         part.done = false;
         ++m_handedOn;
     }
-    m_handing = false;
-    m_changed.notify_one();
 }
 
 void ParallelRun::Work() {

@@ -1,11 +1,10 @@
 // The batch run on several threads. The calling thread reads the input in
 // parts of whole lines; every thread, the calling one when it has nothing to
-// read, takes the next part, runs it on a runner of its own and keeps what it
-// hands on; the parts at the head are then handed on to the sink in input
-// order, one thread at a time, mostly by the thread that has just finished
-// one. Lines are independent of each other, so the sink gets exactly what one
-// runner over the whole input hands it, whatever the number of threads (see
-// BatchRunner).
+// read or hand on, takes the next part, runs it on a runner of its own and
+// keeps what it hands on; the calling thread hands the parts on to the sink
+// in input order. Lines are independent of each other, so the sink gets
+// exactly what one runner over the whole input hands it, whatever the number
+// of threads (see BatchRunner).
 //
 // Memory is bounded by the parts in flight, two for each thread and two
 // more, each of the part's bytes and what its lines hand on. A line too long
