@@ -5,7 +5,6 @@
 #include <cstring>
 #include <memory>
 #include <mutex>
-#include <new>
 #include <span>
 #include <string>
 #include <system_error>
@@ -283,9 +282,8 @@ void ParallelRun::RunHere(std::span<char> bytes) {
         break;
     }
     if (OutputFailed()) {
-        m_input = Input::Stopped;
         const std::lock_guard lock(m_mutex);
-        m_stopped = true;
+        m_stopped = true;  // no more is read
     } else if (m_input != Input::Failed) {
         runner.Finish();
     }
