@@ -21,7 +21,7 @@ namespace {
 
 // An input shorter than this many parts is run on the calling thread alone:
 // below that, threads do not pay (measured with bench/run-bench.sh).
-constexpr std::size_t kSmallInputParts = 4;
+constexpr std::size_t kSmallInputParts = 8;
 
 // A part whose lines keep much for their size (very short lines, values of
 // hundreds of digits) makes the parts read after it smaller, so that what a
