@@ -71,12 +71,16 @@ void QuorvaneProcess::SetChecked(int id, bool checked) {
     if (IsChecked(id) != checked) Click(id);
 }
 
-HWND QuorvaneProcess::Focus() const {
+GUITHREADINFO QuorvaneProcess::ThreadInput() const {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    if (!GetGUIThreadInfo(m_process.dwThreadId, &info)) return nullptr;
-    return info.hwndFocus;
+    if (!GetGUIThreadInfo(m_process.dwThreadId, &info)) return {};
+    return info;
 }
+
+HWND QuorvaneProcess::Focus() const { return ThreadInput().hwndFocus; }
+
+HWND QuorvaneProcess::Capture() const { return ThreadInput().hwndCapture; }
 
 void QuorvaneProcess::FocusOn(int id) {
     SendWithTimeout(m_dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(id)), TRUE);

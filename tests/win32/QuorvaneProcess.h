@@ -43,8 +43,10 @@ class QuorvaneProcess {
     bool IsChecked(int id) const;
     // Clicks the check box if it is not in the wanted state.
     void SetChecked(int id, bool checked);
-    // The control that has the keyboard focus in the program.
+    // The control that has the keyboard focus in the program, and the window
+    // that has captured the mouse (a control while its button is held on it).
     HWND Focus() const;
+    HWND Capture() const;
 
     // Moves the focus to the control the way the dialog does (WM_NEXTDLGCTL).
     void FocusOn(int id);
@@ -70,6 +72,9 @@ class QuorvaneProcess {
     bool WaitForExit(DWORD& exitCode);
 
   private:
+    // The focus, active window, capture and caret of the program's thread.
+    GUITHREADINFO ThreadInput() const;
+
     PROCESS_INFORMATION m_process{};
     HWND m_dialog = nullptr;
 };
