@@ -36,6 +36,7 @@ class QuorvaneProcess {
     HWND Dialog() const { return m_dialog; }
     HWND Control(int id) const { return GetDlgItem(m_dialog, id); }
     DWORD ProcessId() const { return m_process.dwProcessId; }
+    HANDLE Process() const { return m_process.hProcess; }
 
     std::string Text(int id) const;
     void SetText(int id, std::string_view text);
