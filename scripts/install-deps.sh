@@ -2,14 +2,17 @@
 # Installs the Debian 12 packages that the build needs.
 #   scripts/install-deps.sh run   the Linux program: compiler, CMake, Ninja, Qt 6, fonts
 #   scripts/install-deps.sh all   also tests, sanitizers, fuzzing, benchmarks and the
-#                                 Windows cross build with wine
+#                                 Windows cross build with wine: wine64 and wine32, the
+#                                 32-bit loader that runs the shipped 32-bit program
+#                                 (an i386 package: the i386 architecture is added)
 set -euo pipefail
 
 run_packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
               qt6-base-dev libgl-dev fonts-wqy-microhei)
 all_packages=("${run_packages[@]}" clang libclang-rt-14-dev llvm clang-format
               xvfb xauth file binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
-              g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64 fonts-wine libmuparser-dev time)
+              g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64 wine32:i386 fonts-wine
+              libmuparser-dev time)
 
 case "${1:-all}" in
     run) packages=("${run_packages[@]}") ;;
@@ -19,7 +22,8 @@ esac
 
 missing=()
 for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null) || status=
+    [[ $status == "install ok installed" ]] || missing+=("$package")
 done
 if ((${#missing[@]} == 0)); then
     exit 0
@@ -30,5 +34,9 @@ if [[ $(id -u) != 0 ]]; then
     as_root=(sudo)
 fi
 echo "Installing: ${missing[*]}"
+if [[ " ${missing[*]} " == *":i386 "* ]]; then
+    foreign=$(dpkg --print-foreign-architectures)
+    grep -x i386 <<<"$foreign" >/dev/null || "${as_root[@]}" dpkg --add-architecture i386
+fi
 "${as_root[@]}" apt-get update -qq
 DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
