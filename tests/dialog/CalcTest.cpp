@@ -14,6 +14,8 @@
 
 namespace {
 
+using ::PrintTo;
+
 using namespace std::string_literals;
 
 class CalcTest : public DialogTest {

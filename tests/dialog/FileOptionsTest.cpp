@@ -10,6 +10,8 @@
 
 namespace {
 
+using ::PrintTo;
+
 class FileOptionsTest : public DialogTest {
   protected:
     // Enabled state of every control of the window.
