@@ -82,6 +82,18 @@ HWND QuorvaneProcess::Focus() const { return ThreadInput().hwndFocus; }
 
 HWND QuorvaneProcess::Capture() const { return ThreadInput().hwndCapture; }
 
+bool QuorvaneProcess::FocusComesTo(int id) {
+    HWND control = Control(id);
+    return WaitUntil(
+        [&] {
+            const GUITHREADINFO input = ThreadInput();
+            if (input.hwndFocus == control) return true;
+            if (input.hwndActive == nullptr) SetForegroundWindow(m_dialog);
+            return false;
+        },
+        3000);
+}
+
 void QuorvaneProcess::FocusOn(int id) {
     SendWithTimeout(m_dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(id)), TRUE);
 }
