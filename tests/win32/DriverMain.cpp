@@ -17,9 +17,9 @@ struct Group {
 };
 
 constexpr Group kGroups[] = {
-    {"resources", RunResourceTests}, {"startup", RunStartupTests}, {"calc", RunCalcTests},
-    {"keypad", RunKeypadTests},      {"files", RunFileTests},      {"messages", RunMessageTests},
-    {"frame", RunFrameTests},
+    {"resources", RunResourceTests}, {"startup", RunStartupTests},  {"calc", RunCalcTests},
+    {"keypad", RunKeypadTests},      {"files", RunFileTests},       {"messages", RunMessageTests},
+    {"frame", RunFrameTests},        {"journeys", RunJourneyTests},
 };
 
 std::string ProgramBesideDriver() {

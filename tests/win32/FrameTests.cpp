@@ -1,5 +1,6 @@
 // The dialog's frame: the help text, the about box from the system menu, the
 // icons, and every way of ending the program.
+#include <atomic>
 #include <thread>
 
 #include "ProgramWindows.h"
@@ -61,19 +62,29 @@ Interaction OpenAboutBox(QuorvaneProcess& program, AboutRoute route, const Dialo
     if (route == AboutRoute::Command) {
         return program.Send(program.Dialog(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0, onAbout);
     }
-    std::thread chooser([&program] {
-        HWND menu = nullptr;
-        WaitUntil([&] {
-            const std::vector<HWND> menus = VisibleTopLevelWindows(program.ProcessId(), L"#32768");
-            if (!menus.empty()) menu = menus.front();
-            return menu != nullptr;
+    // The window system may close the menu at once, before it shows, when a
+    // focus change from a box that has just closed reaches the program late
+    // (its X focus events); a person would open it again, and so does this.
+    bool chosen = false;
+    for (int attempt = 0; attempt < 3 && !chosen; ++attempt) {
+        std::atomic<bool> closed{false};
+        std::thread chooser([&] {
+            HWND menu = nullptr;
+            WaitUntil([&] {
+                const std::vector<HWND> menus =
+                    VisibleTopLevelWindows(program.ProcessId(), L"#32768");
+                if (!menus.empty()) menu = menus.front();
+                return menu != nullptr || closed;
+            });
+            if (menu == nullptr) return;
+            PressKey(menu, VK_END);
+            PressKey(menu, VK_RETURN);
+            chosen = true;
         });
-        if (menu == nullptr) return;
-        PressKey(menu, VK_END);
-        PressKey(menu, VK_RETURN);
-    });
-    program.Send(program.Dialog(), WM_SYSCOMMAND, SC_KEYMENU, ' ');
-    chooser.join();
+        program.Send(program.Dialog(), WM_SYSCOMMAND, SC_KEYMENU, ' ');
+        closed = true;
+        chooser.join();
+    }
     // The chosen item's command comes to the dialog after the menu has closed.
     HWND about = nullptr;
     return program.AnswerUntil([&] { return about != nullptr && !IsWindow(about); },
