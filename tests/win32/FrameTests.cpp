@@ -5,6 +5,7 @@
 
 #include "ProgramWindows.h"
 #include "QuorvaneProcess.h"
+#include "ScreenPicture.h"
 #include "TestGroups.h"
 #include "resource.h"
 
@@ -135,35 +136,16 @@ HWND FocusOf(HWND dialog) {
 bool CaptionShowsAppIcon(HWND dialog) {
     RECT frame;
     GetWindowRect(dialog, &frame);
-    constexpr int kWidth = 40;
-    constexpr int kHeight = 32;
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = kWidth;
-    format.bmiHeader.biHeight = -kHeight;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    void* bits = nullptr;
-    HBITMAP picture = CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, picture);
-    BitBlt(memory, 0, 0, kWidth, kHeight, screen, frame.left, frame.top, SRCCOPY);
+    const ScreenPicture caption({frame.left, frame.top, frame.left + 40, frame.top + 32});
     bool navy = false;
     bool green = false;
     bool yellow = false;
-    const auto* pixels = static_cast<const DWORD*>(bits);
-    for (int i = 0; i < kWidth * kHeight; ++i) {
-        const DWORD rgb = pixels[i] & 0xFFFFFF;
+    for (const DWORD pixel : caption.Pixels()) {
+        const DWORD rgb = pixel & 0xFFFFFF;
         navy = navy || rgb == 0x000080;
         green = green || rgb == 0x008000;
         yellow = yellow || rgb == 0xFFFF00;
     }
-    SelectObject(memory, previous);
-    DeleteObject(picture);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
     return navy && green && yellow;
 }
 
