@@ -35,10 +35,10 @@ as_root=()
 if [[ $(id -u) != 0 ]]; then
     as_root=(sudo)
 fi
-# 32-bit wine, which runs the 32-bit Windows installer, comes from the i386 architecture.
-if [[ " ${missing[*]} " == *" wine32:i386 "* ]]; then
-    "${as_root[@]}" dpkg --add-architecture i386
-fi
 echo "Installing: ${missing[*]}"
+if [[ " ${missing[*]} " == *":i386 "* ]]; then
+    foreign=$(dpkg --print-foreign-architectures)
+    grep -x i386 <<<"$foreign" >/dev/null || "${as_root[@]}" dpkg --add-architecture i386
+fi
 "${as_root[@]}" apt-get update -qq
 DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -35,7 +35,7 @@ printf '1+1\r\n\r\nsqrt(16)' >"$work/in.txt"
 # -o writes the output file's exact bytes.
 "$cli" "$work/in.txt" -o "$work/out.txt" >/dev/null || fail "-o exit status"
 printf '1+1 = 2.00\r\r\n\r\r\nSQRT(16) = 4.00\r\r\n\r\r\n\r\n' >"$work/expected.txt"
-cmp -s "$work/out.txt" "$work/expected.txt" || fail "-o bytes: $(od -c "$work/out.txt" | head -5)"
+cmp -s "$work/out.txt" "$work/expected.txt" || fail "-o bytes: $(od -c -N 80 "$work/out.txt")"
 printf '8/0\n \n' | "$cli" -o "$work/err.txt" >/dev/null
 [[ $? == 1 ]] || fail "-o with an Error line exits 1"
 printf '8/0 = Error\r\r\n\r\r\n\r\n' >"$work/expected.txt"

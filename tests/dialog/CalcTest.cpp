@@ -21,6 +21,7 @@ using quorvane::batch::MsgFileNotExist;
 using quorvane::batch::MsgOpenFailed;
 using quorvane::batch::MsgOutputIsInput;
 using quorvane::batch::MsgWriteFailed;
+using ::PrintTo;
 
 using namespace std::string_literals;
 

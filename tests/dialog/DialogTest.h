@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
+#include <string_view>
 
 #include "ScriptedWindow.h"
 #include "resource.h"
@@ -22,6 +24,14 @@ struct CaseName {
         return testCase.param.name;
     }
 };
+
+// Prints the parameter of a case by its `name`, so that test listings and
+// failure reports show the case, not the bytes of the parameter. The cases
+// of a test file live in its unnamed namespace; `using ::PrintTo;` there
+// makes this their printer.
+template <typename Case>
+requires requires(const Case& testCase) { std::string_view(testCase.name); }
+void PrintTo(const Case& testCase, std::ostream* out) { *out << testCase.name; }
 
 class DialogTest : public ::testing::Test {
   protected:

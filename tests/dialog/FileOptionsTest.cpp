@@ -12,6 +12,7 @@ namespace {
 
 using quorvane::batch::MsgFileNotExist;
 using quorvane::window::FileDialogKind;
+using ::PrintTo;
 
 class FileOptionsTest : public DialogTest {
   protected:

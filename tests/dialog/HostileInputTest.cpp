@@ -11,6 +11,8 @@
 
 namespace {
 
+using ::PrintTo;
+
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kSanitized = true;
 #elif defined(__has_feature)

@@ -10,6 +10,7 @@ namespace {
 
 using quorvane::batch::kMsgInputExpression;
 using quorvane::batch::kMsgInputFileName;
+using ::PrintTo;
 
 constexpr std::string_view kTwoLines = "12\r\n345";
 
@@ -55,6 +56,8 @@ const InsertKey kInsertKeys[] = {
     {1074, "log", "log()", 4},   {1075, "tan", "tan()", 4},   {1076, "abs", "abs()", 4},
     {1077, "atan", "atan()", 5}, {1078, "exp", "exp()", 4},   {1079, "sin", "sin()", 4},
 };
+
+void PrintTo(const InsertKey& key, std::ostream* out) { *out << '"' << key.caption << '"'; }
 
 // Where the caret (and the other end of a selection) stands before the press.
 struct CaretPlace {

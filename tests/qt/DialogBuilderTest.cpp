@@ -1,5 +1,6 @@
 // Dialogs built from their templates: the widget of every control, its
 // place in pixels, the font, the tab order and the keys of multi-line boxes.
+#include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -10,6 +11,8 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBlock>
+#include <cmath>
 
 #include "DialogBuilder.h"
 #include "DialogFont.h"
@@ -17,13 +20,18 @@
 
 namespace {
 
-// The window system's dialog base units, worked out here on their own: the
-// average width of the 52 letters rounded, and the font's height.
+// The dialog base units, worked out here on their own: the average width of
+// the 52 letters rounded, and the height of a line in an edit box.
 QSize BaseUnits(const QFont& font) {
     const QFontMetrics metrics(font);
     const double letters = metrics.horizontalAdvance(
         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    return {static_cast<int>(letters / 52.0 + 0.5), metrics.ascent() + metrics.descent()};
+    QPlainTextEdit edit(QStringLiteral("X"));
+    edit.setFont(font);
+    edit.document()->setDocumentMargin(0);
+    const QRectF line =
+        edit.document()->documentLayout()->blockBoundingRect(edit.document()->firstBlock());
+    return {static_cast<int>(letters / 52.0 + 0.5), static_cast<int>(std::ceil(line.height()))};
 }
 
 int Scale(int dialogUnits, int base, int divisor) {

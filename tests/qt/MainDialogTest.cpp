@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTimer>
 #include <memory>
 #include <optional>
@@ -66,10 +67,27 @@ enum class Trouble {
 // How a box or the dialog is closed.
 enum class Closing { Escape, Enter, OkButton, ExitButton, Mnemonic, CloseBox };
 
+// One thing a person does at the dialog: click at the end of a line of the
+// expression box, type into the focused control ('\n' is Ctrl+Enter, Chinese
+// comes from the input method), click a control, or click a control that
+// opens a message box and then its OK.
+struct Step {
+    enum Act { ClickLineEnd, Type, Click, ClickThenOk } act;
+    int value;  // the line, or the control id
+    QString text;
+};
+using Steps = QList<Step>;
+
+Step AtLineEnd(int line) { return {Step::ClickLineEnd, line, {}}; }
+Step Typing(const QString& text) { return {Step::Type, 0, text}; }
+Step On(int id) { return {Step::Click, id, {}}; }
+Step OnThenOk(int id) { return {Step::ClickThenOk, id, {}}; }
+
 }  // namespace
 
 Q_DECLARE_METATYPE(Trouble)
 Q_DECLARE_METATYPE(Closing)
+Q_DECLARE_METATYPE(Steps)
 
 class MainDialogTest : public QObject {
     Q_OBJECT
@@ -94,19 +112,31 @@ class MainDialogTest : public QObject {
 
     void Click(int id) { QTest::mouseClick(Button(id), Qt::LeftButton); }
 
-    // Replaces the expression box's text the way a user does: select all,
-    // type; Chinese comes from the input method.
+    // Types into the control that has the focus, as a person does: '\n' is
+    // Ctrl+Enter; a line beyond ASCII comes from the input method.
+    static void TypeIntoFocus(const QString& text) {
+        const QStringList lines = text.split(u'\n');
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            QWidget* focus = QApplication::focusWidget();
+            if (i > 0) {
+                QTest::keyClick(focus, Qt::Key_Return, Qt::ControlModifier);
+            }
+            if (lines[i].toLatin1() == lines[i].toUtf8()) {
+                QTest::keyClicks(focus, lines[i]);
+            } else {
+                QInputMethodEvent commit;
+                commit.setCommitString(lines[i]);
+                QApplication::sendEvent(focus, &commit);
+            }
+        }
+    }
+
+    // Replaces the expression box's text the way a user does: select all, type.
     void TypeExpression(const QString& text) {
         Expression()->setFocus();
         QTest::keyClick(Expression(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(Expression(), Qt::Key_Delete);
-        if (text.toLatin1() == text.toUtf8()) {
-            QTest::keyClicks(Expression(), text);
-            return;
-        }
-        QInputMethodEvent commit;
-        commit.setCommitString(text);
-        QApplication::sendEvent(Expression(), &commit);
+        TypeIntoFocus(text);
     }
 
     void TypeInto(int id, const QString& text) {
@@ -205,7 +235,17 @@ class MainDialogTest : public QObject {
         }
         QVERIFY(!Button(IDC_INPUT_FROM)->isChecked());
         QVERIFY(!Button(IDC_OUTPUT_TO)->isChecked());
+        // As the dialog gives the focus to its first edit box: the whole text
+        // selected, the caret at its end.
         QCOMPARE(QApplication::focusWidget(), Expression());
+        QCOMPARE(Expression()->textCursor().anchor(), 0);
+        QCOMPARE(Expression()->textCursor().position(), Expression()->toPlainText().size());
+        // The result box shows its three lines whole.
+        QTextCursor lastLine(Result()->document()->findBlockByNumber(2));
+        QVERIFY2(Result()->cursorRect(lastLine).bottom() < Result()->viewport()->height(),
+                 qPrintable(QStringLiteral("third line ends at %1 of %2 pixels")
+                                .arg(Result()->cursorRect(lastLine).bottom() + 1)
+                                .arg(Result()->viewport()->height())));
         QCOMPARE(Dialog()->windowTitle(), QStringLiteral("ExprQuorvane V1.6.5"));
         QVERIFY(!Dialog()->windowIcon().isNull());
         QVERIFY(Dialog()->isModal());
@@ -503,6 +543,101 @@ class MainDialogTest : public QObject {
         QCOMPARE(Result()->blockCount(), 100001);
         QVERIFY(Result()->toPlainText().startsWith(QStringLiteral("168.00   \n")));
         QCOMPARE(Expression()->blockCount(), 100001);
+    }
+
+    // Clicks just right of the end of a line of the expression box.
+    void ClickLineEndOf(int line) {
+        QTextCursor end(Expression()->document()->findBlockByNumber(line));
+        end.movePosition(QTextCursor::EndOfBlock);
+        const QRect caret = Expression()->cursorRect(end);
+        QTest::mouseClick(Expression()->viewport(), Qt::LeftButton, {},
+                          QPoint(caret.right() + 12, caret.center().y()));
+    }
+
+    void Do(const Step& step) {
+        switch (step.act) {
+            case Step::ClickLineEnd:
+                ClickLineEndOf(step.value);
+                break;
+            case Step::Type:
+                TypeIntoFocus(step.text);
+                break;
+            case Step::Click:
+                Click(step.value);
+                break;
+            case Step::ClickThenOk:
+                QCOMPARE(ExpectMessage([&] { Click(step.value); }).title,
+                         QStringLiteral("Message"));
+                // The dialog takes the keys again once it is the active window.
+                QVERIFY(QTest::qWaitForWindowActive(Dialog()));
+                break;
+        }
+    }
+
+    // Journeys of a person at the dialog, from its start, all by clicks and
+    // keys; at the end "&Output To" is ticked (if a step has not), the output
+    // file's name typed into its box and "&Calc" clicked.
+    void journeysOfClicksAndKeys_data() {
+        QTest::addColumn<Steps>("steps");
+        QTest::addColumn<QString>("expression");
+        QTest::addColumn<QByteArray>("output");
+        const QString sample17x2 =
+            QStringLiteral("((((1+2)+(3+4)+(5+6)+(7+8)+(9+10))*6+8)-2)/2.0\n\n1+17*2\n\n5*5+1.6");
+        const QByteArray sample17x2Output =
+            "((((1+2)+(3+4)+(5+6)+(7+8)+(9+10))*6+8)-2)/2.0 = 168.00\r\r\n\r\r\n"
+            "1+17*2 = 35.00\r\r\n\r\r\n5*5+1.6 = 26.60\r\r\n\r\r\n\r\n";
+        QTest::newRow("typed at a line's end, Calc, keypad * 2")
+            << Steps{AtLineEnd(2), Typing("7"), On(IDOK), On(IDC_KEY_MULTIPLY), On(IDC_KEY_2)}
+            << sample17x2 << sample17x2Output;
+        QTest::newRow("typed at a line's end, Output To, keypad * 2")
+            << Steps{AtLineEnd(2), Typing("7"), On(IDC_OUTPUT_TO), On(IDC_KEY_MULTIPLY),
+                     On(IDC_KEY_2)}
+            << sample17x2 << sample17x2Output;
+        QTest::newRow("typed at a line's end, a message closed, keypad * 2")
+            << Steps{AtLineEnd(2),       Typing("7"),          On(IDC_INPUT_FROM), OnThenOk(IDOK),
+                     On(IDC_INPUT_FROM), On(IDC_KEY_MULTIPLY), On(IDC_KEY_2)}
+            << sample17x2 << sample17x2Output;
+        QTest::newRow("keypad and Backspace below a Chinese comment, Backspace after it")
+            << Steps{Typing("1+2 // 中文\n34"),
+                     AtLineEnd(1),
+                     On(IDC_KEY_MULTIPLY),
+                     On(IDC_KEY_5),
+                     On(IDC_KEY_BACKSPACE),
+                     On(IDC_KEY_6),
+                     AtLineEnd(0),
+                     On(IDC_KEY_BACKSPACE)}
+            << QStringLiteral("1+2 // 中\n34*6")
+            << QByteArray("1+2 // 中 = 3.00\r\r\n\r\r\n34*6 = 204.00\r\r\n\r\r\n\r\n");
+        QTest::newRow("typing at start-up replaces the selected sample")
+            << Steps{Typing("6*7")} << QStringLiteral("6*7")
+            << QByteArray("6*7 = 42.00\r\r\n\r\r\n\r\n");
+        QTest::newRow("keypad at start-up writes after the sample")
+            << Steps{On(IDC_KEY_7)}
+            << QStringLiteral("((((1+2)+(3+4)+(5+6)+(7+8)+(9+10))*6+8)-2)/2.0\n\n1+1\n\n5*5+1.67")
+            << QByteArray(
+                   "((((1+2)+(3+4)+(5+6)+(7+8)+(9+10))*6+8)-2)/2.0 = 168.00\r\r\n\r\r\n"
+                   "1+1 = 2.00\r\r\n\r\r\n5*5+1.67 = 26.67\r\r\n\r\r\n\r\n");
+    }
+    void journeysOfClicksAndKeys() {
+        QFETCH(Steps, steps);
+        QFETCH(QString, expression);
+        QFETCH(QByteArray, output);
+        for (const Step& step : steps) {
+            Do(step);
+        }
+        QCOMPARE(Expression()->toPlainText(), expression);
+
+        const QString path = FilePath(QStringLiteral("journey.txt"));
+        QFile::remove(path);
+        if (!Button(IDC_OUTPUT_TO)->isChecked()) {
+            Click(IDC_OUTPUT_TO);
+        }
+        QTest::mouseClick(LineEdit(IDC_OUTPUT_FILE), Qt::LeftButton);
+        TypeIntoFocus(path);
+        Click(IDOK);
+        QCOMPARE(Expression()->toPlainText(), expression);
+        QCOMPARE(FileBytes(path), output);
+        QCOMPARE(m_editorStarts, QStringList{path});
     }
 
     void outputToWritesTheExactBytes() {

@@ -17,9 +17,15 @@ struct Group {
 };
 
 constexpr Group kGroups[] = {
-    {"resources", RunResourceTests}, {"startup", RunStartupTests}, {"calc", RunCalcTests},
-    {"keypad", RunKeypadTests},      {"files", RunFileTests},      {"messages", RunMessageTests},
+    {"resources", RunResourceTests},
+    {"startup", RunStartupTests},
+    {"calc", RunCalcTests},
+    {"keypad", RunKeypadTests},
+    {"files", RunFileTests},
+    {"messages", RunMessageTests},
     {"frame", RunFrameTests},
+    {"journeys", RunJourneyTests},
+    {"screenshot", RunScreenshotTests},
 };
 
 std::string ProgramBesideDriver() {

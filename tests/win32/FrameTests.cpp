@@ -1,9 +1,11 @@
 // The dialog's frame: the help text, the about box from the system menu, the
 // icons, and every way of ending the program.
+#include <atomic>
 #include <thread>
 
 #include "ProgramWindows.h"
 #include "QuorvaneProcess.h"
+#include "ScreenPicture.h"
 #include "TestGroups.h"
 #include "resource.h"
 
@@ -61,19 +63,29 @@ Interaction OpenAboutBox(QuorvaneProcess& program, AboutRoute route, const Dialo
     if (route == AboutRoute::Command) {
         return program.Send(program.Dialog(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0, onAbout);
     }
-    std::thread chooser([&program] {
-        HWND menu = nullptr;
-        WaitUntil([&] {
-            const std::vector<HWND> menus = VisibleTopLevelWindows(program.ProcessId(), L"#32768");
-            if (!menus.empty()) menu = menus.front();
-            return menu != nullptr;
+    // The window system may close the menu at once, before it shows, when a
+    // focus change from a box that has just closed reaches the program late
+    // (its X focus events); a person would open it again, and so does this.
+    bool chosen = false;
+    for (int attempt = 0; attempt < 3 && !chosen; ++attempt) {
+        std::atomic<bool> closed{false};
+        std::thread chooser([&] {
+            HWND menu = nullptr;
+            WaitUntil([&] {
+                const std::vector<HWND> menus =
+                    VisibleTopLevelWindows(program.ProcessId(), L"#32768");
+                if (!menus.empty()) menu = menus.front();
+                return menu != nullptr || closed;
+            });
+            if (menu == nullptr) return;
+            PressKey(menu, VK_END);
+            PressKey(menu, VK_RETURN);
+            chosen = true;
         });
-        if (menu == nullptr) return;
-        PressKey(menu, VK_END);
-        PressKey(menu, VK_RETURN);
-    });
-    program.Send(program.Dialog(), WM_SYSCOMMAND, SC_KEYMENU, ' ');
-    chooser.join();
+        program.Send(program.Dialog(), WM_SYSCOMMAND, SC_KEYMENU, ' ');
+        closed = true;
+        chooser.join();
+    }
     // The chosen item's command comes to the dialog after the menu has closed.
     HWND about = nullptr;
     return program.AnswerUntil([&] { return about != nullptr && !IsWindow(about); },
@@ -124,35 +136,16 @@ HWND FocusOf(HWND dialog) {
 bool CaptionShowsAppIcon(HWND dialog) {
     RECT frame;
     GetWindowRect(dialog, &frame);
-    constexpr int kWidth = 40;
-    constexpr int kHeight = 32;
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = kWidth;
-    format.bmiHeader.biHeight = -kHeight;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    void* bits = nullptr;
-    HBITMAP picture = CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, picture);
-    BitBlt(memory, 0, 0, kWidth, kHeight, screen, frame.left, frame.top, SRCCOPY);
+    const ScreenPicture caption({frame.left, frame.top, frame.left + 40, frame.top + 32});
     bool navy = false;
     bool green = false;
     bool yellow = false;
-    const auto* pixels = static_cast<const DWORD*>(bits);
-    for (int i = 0; i < kWidth * kHeight; ++i) {
-        const DWORD rgb = pixels[i] & 0xFFFFFF;
+    for (const DWORD pixel : caption.Pixels()) {
+        const DWORD rgb = pixel & 0xFFFFFF;
         navy = navy || rgb == 0x000080;
         green = green || rgb == 0x008000;
         yellow = yellow || rgb == 0xFFFF00;
     }
-    SelectObject(memory, previous);
-    DeleteObject(picture);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
     return navy && green && yellow;
 }
 

@@ -1,5 +1,6 @@
 // The keypad: each of the 36 buttons at a caret on the second line, presses
-// one after another, a selection made either way, and a text longer than
+// one after another, a selection made either way, Chinese text before the
+// caret, presses after other controls were used, and a text longer than
 // 65,535 characters, where the caret index must not wrap.
 #include "ProgramWindows.h"
 #include "QuorvaneProcess.h"
@@ -80,7 +81,9 @@ constexpr KeyCase kKeys[] = {
     {IDC_KEY_TANH, "tanh", "1\r\ntanh()2", 8, "R"},
 };
 
-// One press after another on a box that starts with `text`, the caret at `caret`.
+// One press after another on a box that starts with `text`, the caret at
+// `caret`. Carets are positions of the edit control, which counts a Chinese
+// character (two bytes of code page 936 in the text) as one.
 struct SequenceCase {
     const char* name;
     const char* text;
@@ -108,6 +111,33 @@ constexpr SequenceCase kSequences[] = {
      {IDC_KEY_BACKSPACE, IDC_KEY_BACKSPACE},
      "abcd",
      2},
+    {"\"7\" on the line below a Chinese comment",
+     "// \xD6\xD0\xCE\xC4\r\n12",
+     8,
+     {IDC_KEY_7, 0},
+     "// \xD6\xD0\xCE\xC4\r\n172",
+     9},
+    {"Backspace after a Chinese character removes it whole",
+     "// \xD6\xD0\xCE\xC4",
+     5,
+     {IDC_KEY_BACKSPACE, 0},
+     "// \xD6\xD0",
+     4},
+};
+
+// Another control used between the caret's placing and the press, which
+// must not move the caret: the press still goes in where the caret stood.
+struct RouteCase {
+    const char* name;
+    int control;
+};
+
+constexpr RouteCase kRoutes[] = {
+    {"\"&Calc\"", IDOK},
+    {"\"&Input From\" ticked", IDC_INPUT_FROM},
+    {"the open dialog cancelled", IDC_BROWSE_INPUT},
+    {"\"&Input From\" cleared", IDC_INPUT_FROM},
+    {"the help message closed", IDC_HELP_BUTTON},
 };
 
 // A selection, made with the caret at either end.
@@ -150,22 +180,38 @@ void RunSequences(Checker& check, QuorvaneProcess& program) {
     }
 }
 
+void RunRoutes(Checker& check, QuorvaneProcess& program) {
+    for (const RouteCase& route : kRoutes) {
+        check.Case(std::string("keypad: \"*\" after ") + route.name);
+        PrepareExpression(program, "12\r\n345", 5, 5);
+        check.True("handled", program.Click(route.control).returned);
+        CheckPress(check, program, IDC_KEY_MULTIPLY, "12\r\n3*45", 6);
+    }
+}
+
 void RunLongText(Checker& check, QuorvaneProcess& program) {
-    std::string text;
-    for (int line = 0; line < 14000; ++line) text += "1+1\r\n";  // 70,000 characters
+    std::string lines;
+    for (int line = 0; line < 14000; ++line) lines += "1+1\r\n";  // 70,000 characters
+    std::string chinese = "// ";
+    for (int character = 0; character < 1000; ++character) chinese += "\xD6\xD0";
+    chinese += "\r\n";  // 1,005 characters of the edit control, 2,005 bytes
     const struct {
         const char* name;
+        bool afterChinese;  // the text starts with the Chinese line
         DWORD anchor;
         DWORD caret;
     } kCases[] = {
-        {"caret beyond 65,535, nothing selected", 69998, 69998},
-        {"selection beyond 65,535, caret at its end", 66000, 69998},
-        {"selection beyond 65,535, caret at its start", 69998, 66000},
+        {"caret beyond 65,535, nothing selected", false, 69998, 69998},
+        {"selection beyond 65,535, caret at its end", false, 66000, 69998},
+        {"selection beyond 65,535, caret at its start", false, 69998, 66000},
+        {"caret beyond 65,535 below 1,000 Chinese characters", true, 70998, 70998},
     };
     for (const auto& row : kCases) {
         check.Case(std::string("keypad: \"7\" in a 70,000-character text, ") + row.name);
+        const std::string text = row.afterChinese ? chinese + lines : lines;
         PrepareExpression(program, text, row.anchor, row.caret);
-        const std::string expected = text.substr(0, row.caret) + "7" + text.substr(row.caret);
+        const std::size_t at = row.caret + (row.afterChinese ? 1000 : 0);  // in bytes
+        const std::string expected = text.substr(0, at) + "7" + text.substr(at);
         CheckPress(check, program, IDC_KEY_7, expected, row.caret + 1);
     }
 }
@@ -179,5 +225,6 @@ void RunKeypadTests(TestContext& context) {
 
     RunKeyTable(check, program);
     RunSequences(check, program);
+    RunRoutes(check, program);
     RunLongText(check, program);
 }

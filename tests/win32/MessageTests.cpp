@@ -100,9 +100,7 @@ void RunMessageTests(TestContext& context) {
         check.Equal("result box", program.Text(IDC_RESULT), row.result);
         if (row.focus != 0) {
             // The focus moves once the box has closed.
-            check.True(
-                "focus on the control to correct",
-                WaitUntil([&] { return program.Focus() == program.Control(row.focus); }, 3000));
+            check.True("focus on the control to correct", program.FocusComesTo(row.focus));
         }
         check.True("no missing file created", !folder.Read("missing.txt").has_value());
         check.Equal("input file untouched", folder.Read("input.txt").value_or(""), "5*5\r\n");

@@ -71,11 +71,27 @@ void QuorvaneProcess::SetChecked(int id, bool checked) {
     if (IsChecked(id) != checked) Click(id);
 }
 
-HWND QuorvaneProcess::Focus() const {
+GUITHREADINFO QuorvaneProcess::ThreadInput() const {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    if (!GetGUIThreadInfo(m_process.dwThreadId, &info)) return nullptr;
-    return info.hwndFocus;
+    if (!GetGUIThreadInfo(m_process.dwThreadId, &info)) return {};
+    return info;
+}
+
+HWND QuorvaneProcess::Focus() const { return ThreadInput().hwndFocus; }
+
+HWND QuorvaneProcess::Capture() const { return ThreadInput().hwndCapture; }
+
+bool QuorvaneProcess::FocusComesTo(int id) {
+    HWND control = Control(id);
+    return WaitUntil(
+        [&] {
+            const GUITHREADINFO input = ThreadInput();
+            if (input.hwndFocus == control) return true;
+            if (input.hwndActive == nullptr) SetForegroundWindow(m_dialog);
+            return false;
+        },
+        3000);
 }
 
 void QuorvaneProcess::FocusOn(int id) {

@@ -36,6 +36,7 @@ class QuorvaneProcess {
     HWND Dialog() const { return m_dialog; }
     HWND Control(int id) const { return GetDlgItem(m_dialog, id); }
     DWORD ProcessId() const { return m_process.dwProcessId; }
+    HANDLE Process() const { return m_process.hProcess; }
 
     std::string Text(int id) const;
     void SetText(int id, std::string_view text);
@@ -43,9 +44,18 @@ class QuorvaneProcess {
     bool IsChecked(int id) const;
     // Clicks the check box if it is not in the wanted state.
     void SetChecked(int id, bool checked);
-    // The control that has the keyboard focus in the program.
+    // The control that has the keyboard focus in the program, and the window
+    // that has captured the mouse (a control while its button is held on it).
     HWND Focus() const;
+    HWND Capture() const;
 
+    // Waits for the focus to come to the control after a box of the program
+    // has closed. Without a window manager, the X server can take the keys
+    // from the dialog a moment after such a box is gone, and wine then makes
+    // no window of the program active; the dialog is activated again, as a
+    // person would by clicking it, and gives the focus back to the control
+    // that had it.
+    bool FocusComesTo(int id);
     // Moves the focus to the control the way the dialog does (WM_NEXTDLGCTL).
     void FocusOn(int id);
     // Selects in an edit control, the caret at `caret`, and scrolls the caret into view.
@@ -70,6 +80,9 @@ class QuorvaneProcess {
     bool WaitForExit(DWORD& exitCode);
 
   private:
+    // The focus, active window, capture and caret of the program's thread.
+    GUITHREADINFO ThreadInput() const;
+
     PROCESS_INFORMATION m_process{};
     HWND m_dialog = nullptr;
 };

@@ -1,6 +1,7 @@
-// The main dialog as it opens: the sample lines already evaluated, both file
-// options off with their boxes and buttons disabled, the controls in template
-// order, the focus in the expression box.
+// The main dialog as it opens: the program running as the machine its file
+// is built for, the sample lines already evaluated, both file options off
+// with their boxes and buttons disabled, the controls in template order, the
+// focus in the expression box.
 #include "DialogTemplates.h"
 #include "ProgramWindows.h"
 #include "QuorvaneProcess.h"
@@ -12,6 +13,15 @@ void RunStartupTests(TestContext& context) {
     check.Case("start-up: the main dialog opens");
     QuorvaneProcess program(context.program, context.folder.Path());
     if (!check.True("main dialog \"ExprQuorvane V1.6.5\" shown", program.Started())) return;
+
+    check.Case("start-up: a 32-bit program runs as a 32-bit process, a 64-bit one as 64-bit");
+    DWORD binaryType = 0;
+    check.True("the program file is a Windows program",
+               GetBinaryTypeA(context.program.c_str(), &binaryType) != FALSE);
+    BOOL wow64 = FALSE;
+    check.True("the process is known", IsWow64Process(program.Process(), &wow64) != FALSE);
+    check.Equal("runs in the 32-bit subsystem of the 64-bit driver's system", wow64 != FALSE,
+                binaryType == SCS_32BIT_BINARY);
 
     check.Case("start-up: sample lines and their results");
     check.Equal("expression box", program.Text(IDC_EXPRESSION),

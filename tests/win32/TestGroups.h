@@ -26,3 +26,5 @@ void RunKeypadTests(TestContext& context);
 void RunFileTests(TestContext& context);
 void RunMessageTests(TestContext& context);
 void RunFrameTests(TestContext& context);
+void RunJourneyTests(TestContext& context);
+void RunScreenshotTests(TestContext& context);

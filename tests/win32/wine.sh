@@ -1,9 +1,14 @@
 #!/bin/sh
-# Runs the Windows end-to-end tests under wine64 on a virtual X display.
+# Runs the Windows end-to-end tests under wine on a virtual X display, in a
+# 64-bit prefix where wine64 runs 64-bit programs and wine 32-bit ones.
 #   wine.sh prefix WINE64 PREFIX REGFILE
 #       makes the wine prefix, once: it is kept and reused by later runs
-#   wine.sh run WINE64 PREFIX DRIVER GROUP PROGRAM
-#       runs one group of the test driver against PROGRAM (a Linux path)
+#   wine.sh probe WINE PREFIX
+#       exits 0 if WINE runs a 32-bit program (the prefix's command
+#       interpreter) in PREFIX and it reports itself as 32-bit
+#   wine.sh run WINE PREFIX DRIVER GROUP PROGRAM
+#       runs one group of the test driver against PROGRAM (a Linux path),
+#       the driver started by WINE
 set -eu
 
 mode=$1
@@ -29,6 +34,15 @@ prefix)
     rm -f "$reg16"
     touch "$prefix/.quorvane-ready"
     ;;
+probe)
+    # No display: the command interpreter opens no window.
+    architecture=$("$wine" cmd /c echo %PROCESSOR_ARCHITECTURE% 2>/dev/null) || architecture=
+    "$wineserver" -k 2>/dev/null || true
+    case $architecture in
+    x86*) exit 0 ;;
+    *) exit 1 ;;
+    esac
+    ;;
 run)
     driver=$1
     group=$2
@@ -39,7 +53,7 @@ run)
         sh "$wine" "$driver" "$group" "$program" "$wineserver"
     ;;
 *)
-    echo "usage: wine.sh prefix|run ..." >&2
+    echo "usage: wine.sh prefix|probe|run ..." >&2
     exit 2
     ;;
 esac

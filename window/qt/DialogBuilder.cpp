@@ -29,6 +29,9 @@ QWidget* MakeEdit(const ControlTemplate& control, QWidget* parent) {
         return edit;
     }
     auto* edit = new QPlainTextEdit(QString::fromUtf8(control.text), parent);
+    // The first line at the top of the box, as in the window system's edit
+    // box: a box of 8n dialog units shows n whole lines.
+    edit->document()->setDocumentMargin(0);
     if (!Has(control.style, WS_BORDER)) {
         edit->setFrameShape(QFrame::NoFrame);
     }

@@ -1,6 +1,8 @@
 #include "DialogUnits.h"
 
 #include <QFontMetrics>
+#include <QTextLayout>
+#include <QtMath>
 
 namespace {
 
@@ -12,6 +14,16 @@ int MulDiv(int value, int numerator, int denominator) {
                                          : (product - half) / denominator);
 }
 
+// The height of one line of text in the font, as the edit boxes lay it out.
+int LineHeight(const QFont& font) {
+    QTextLayout layout(QStringLiteral("X"), font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLeadingIncluded(true);
+    layout.endLayout();
+    return qCeil(line.height());
+}
+
 }  // namespace
 
 DialogBaseUnits BaseUnitsOf(const QFont& font) {
@@ -19,7 +31,7 @@ DialogBaseUnits BaseUnitsOf(const QFont& font) {
     const int letters = metrics.horizontalAdvance(
         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     // The width of the 52 letters over 52, rounded: (total / 26 + 1) / 2.
-    return {(letters / 26 + 1) / 2, metrics.height()};
+    return {(letters / 26 + 1) / 2, LineHeight(font)};
 }
 
 QRect MapDialogRect(const QRect& dialogUnits, DialogBaseUnits units) {

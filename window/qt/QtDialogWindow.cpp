@@ -66,6 +66,14 @@ bool QtDialogWindow::Open(DialogEvents& events) {
     if (focusFirstTabStop) {
         for (const auto& [id, widget] : m_controls.InTemplateOrder()) {
             if ((widget->focusPolicy() & Qt::TabFocus) && widget->isEnabled()) {
+                // As a dialog of the window system gives its first tab stop
+                // the focus: an edit box with its whole text selected and
+                // the caret at the end, so that typing replaces the text.
+                if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
+                    edit->selectAll();
+                } else if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+                    line->selectAll();
+                }
                 widget->setFocus(Qt::TabFocusReason);
                 break;
             }

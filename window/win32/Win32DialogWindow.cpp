@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "AboutBox.h"
+#include "AnsiIndex.h"
 #include "FileDialog.h"
 #include "MinimisedIcon.h"
 #include "Programs.h"
@@ -81,7 +82,22 @@ std::string Win32DialogWindow::ControlText(int id) const {
     return text;
 }
 
+std::wstring Win32DialogWindow::WideControlText(int id) const {
+    HWND control = Control(id);
+    const int length = GetWindowTextLengthW(control);
+    if (length <= 0) return {};
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
 void Win32DialogWindow::SetControlText(int id, std::string_view text) {
+    // As in the dialog framework's data exchange, a control that shows the
+    // text already is left alone: setting an edit's text, even the same
+    // text, puts its caret at the start, and the keypad inserts where the
+    // user's caret stood.
+    if (ControlText(id) == text) return;
     SetDlgItemTextA(m_window, id, std::string(text).c_str());
 }
 
@@ -103,13 +119,15 @@ void Win32DialogWindow::FocusControl(int id) {
 
 std::size_t Win32DialogWindow::CaretIndex(int id) const {
     const auto tracker = m_carets.find(id);
-    return tracker != m_carets.end() ? tracker->second.CaretIndex() : 0;
+    if (tracker == m_carets.end()) return 0;
+    return AnsiIndexOfUnit(WideControlText(id), tracker->second.CaretIndex());
 }
 
 void Win32DialogWindow::SetCaretIndex(int id, std::size_t index) {
     HWND control = Control(id);
     if (control == nullptr) return;
-    SendMessageW(control, EM_SETSEL, index, static_cast<LPARAM>(index));
+    const std::size_t unit = UnitIndexOfAnsi(ControlText(id), index);
+    SendMessageW(control, EM_SETSEL, unit, static_cast<LPARAM>(unit));
     SendMessageW(control, EM_SCROLLCARET, 0, 0);
 }
 

@@ -1,12 +1,14 @@
 // The dialog layer on Win32: a modal dialog built from a template of the
 // program's resources, around a dialog procedure that forwards the dialog's
 // messages to its DialogEvents. Controls are reached by id with the ANSI
-// functions, so their texts are in the system's ANSI code page.
+// functions, so their texts are in the system's ANSI code page, and so are
+// the caret indices: byte indices into those texts.
 #pragma once
 
 #include <windows.h>
 
 #include <map>
+#include <string>
 
 #include "EditCaret.h"
 #include "window/DialogWindow.h"
@@ -59,6 +61,8 @@ class Win32DialogWindow : public DialogWindow {
     // Watches the caret of every edit control of the dialog.
     void TrackEditCarets();
     HWND Control(int id) const { return GetDlgItem(m_window, id); }
+    // The control's text as the control holds it, in UTF-16.
+    std::wstring WideControlText(int id) const;
 
     HINSTANCE m_instance;
     int m_templateId;

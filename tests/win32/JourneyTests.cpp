@@ -1,0 +1,143 @@
+// Journeys of a person at the dialog: clicks at the centre of buttons and at
+// the end of a line, keys typed, all as real input; then the output file
+// written through the window. The keypad must write where the person's
+// caret stood, whatever was clicked before it, in Chinese text too.
+#include "ProgramWindows.h"
+#include "QuorvaneProcess.h"
+#include "TestGroups.h"
+#include "UserInput.h"
+#include "resource.h"
+
+namespace {
+
+enum class Act { End, ClickLineEnd, Type, Click, AnswerMessage };
+
+// One thing the person does: click at the end of a line of the expression
+// box, type, click a control, or click OK on the message box that is open.
+struct Step {
+    Act act;
+    int value;  // the line, or the control id
+    const wchar_t* text;
+};
+
+constexpr Step ClickLineEnd(int line) { return {Act::ClickLineEnd, line, nullptr}; }
+constexpr Step Type(const wchar_t* text) { return {Act::Type, 0, text}; }
+constexpr Step Click(int id) { return {Act::Click, id, nullptr}; }
+constexpr Step kAnswerMessage{Act::AnswerMessage, 0, nullptr};
+
+// Each journey starts with the program as it opens; afterwards "&Output To"
+// is ticked (if a step has not), the output file's name typed and "&Calc"
+// clicked.
+struct Journey {
+    const char* name;
+    Step steps[10];
+    const char* expression;  // the expression box at the end, in code page 936
+    const char* output;      // the bytes of the output file
+};
+
+constexpr char kSampleWithSeventeenTimesTwo[] =
+    "((((1+2)+(3+4)+(5+6)+(7+8)+(9+10))*6+8)-2)/2.0\r\n\r\n1+17*2\r\n\r\n5*5+1.6";
+constexpr char kSampleWithSeventeenTimesTwoOutput[] =
+    "((((1+2)+(3+4)+(5+6)+(7+8)+(9+10))*6+8)-2)/2.0 = 168.00\r\r\n\r\r\n"
+    "1+17*2 = 35.00\r\r\n\r\r\n5*5+1.6 = 26.60\r\r\n\r\r\n\r\n";
+
+constexpr Journey kJourneys[] = {
+    {"typed at the end of a line, \"&Calc\", then keypad \"*\" and \"2\"",
+     {ClickLineEnd(2), Type(L"7"), Click(IDOK), Click(IDC_KEY_MULTIPLY), Click(IDC_KEY_2)},
+     kSampleWithSeventeenTimesTwo,
+     kSampleWithSeventeenTimesTwoOutput},
+    {"typed at the end of a line, \"&Output To\", then keypad \"*\" and \"2\"",
+     {ClickLineEnd(2), Type(L"7"), Click(IDC_OUTPUT_TO), Click(IDC_KEY_MULTIPLY), Click(IDC_KEY_2)},
+     kSampleWithSeventeenTimesTwo,
+     kSampleWithSeventeenTimesTwoOutput},
+    {"typed at the end of a line, a message box closed, then keypad \"*\" and \"2\"",
+     {ClickLineEnd(2), Type(L"7"), Click(IDC_INPUT_FROM), Click(IDOK), kAnswerMessage,
+      Click(IDC_INPUT_FROM), Click(IDC_KEY_MULTIPLY), Click(IDC_KEY_2)},
+     kSampleWithSeventeenTimesTwo,
+     kSampleWithSeventeenTimesTwoOutput},
+    {"keypad and Backspace below a Chinese comment, Backspace after it",
+     {Type(L"1+2 // 中文\n34"), ClickLineEnd(1), Click(IDC_KEY_MULTIPLY), Click(IDC_KEY_5),
+      Click(IDC_KEY_BACKSPACE), Click(IDC_KEY_6), ClickLineEnd(0), Click(IDC_KEY_BACKSPACE)},
+     "1+2 // \xD6\xD0\r\n34*6",
+     "1+2 // \xD6\xD0 = 3.00\r\r\n\r\r\n34*6 = 204.00\r\r\n\r\r\n\r\n"},
+    {"typing at start-up replaces the selected sample",
+     {Type(L"6*7")},
+     "6*7",
+     "6*7 = 42.00\r\r\n\r\r\n\r\n"},
+};
+
+// A point right of the end of the line, inside the expression box: past the
+// left edge of its last character (EM_POSFROMCHAR has no answer for the end
+// of the text) by more than a character's width.
+POINT LineEndPoint(HWND edit, int line) {
+    const auto start = static_cast<WPARAM>(SendWithTimeout(edit, EM_LINEINDEX, line, 0));
+    const auto length = static_cast<WPARAM>(SendWithTimeout(edit, EM_LINELENGTH, start, 0));
+    const WPARAM last = length > 0 ? start + length - 1 : start;
+    const auto position = static_cast<DWORD>(SendWithTimeout(edit, EM_POSFROMCHAR, last, 0));
+    return {static_cast<short>(LOWORD(position)) + 24, static_cast<short>(HIWORD(position)) + 4};
+}
+
+bool ClickMessageOk(QuorvaneProcess& program, UserInput& input) {
+    HWND box = nullptr;
+    WaitUntil([&] {
+        for (HWND dialog : VisibleTopLevelWindows(program.ProcessId(), L"#32770")) {
+            if (WideWindowText(dialog) == L"Message") box = dialog;
+        }
+        return box != nullptr;
+    });
+    return box != nullptr && input.Click(GetDlgItem(box, IDOK));
+}
+
+bool Do(const Step& step, QuorvaneProcess& program, UserInput& input) {
+    switch (step.act) {
+        case Act::ClickLineEnd:
+            return input.ClickAt(program.Control(IDC_EXPRESSION),
+                                 LineEndPoint(program.Control(IDC_EXPRESSION), step.value));
+        case Act::Type:
+            return input.Type(step.text);
+        case Act::Click:
+            return input.Click(program.Control(step.value));
+        case Act::AnswerMessage:
+            return ClickMessageOk(program, input);
+        case Act::End:
+            break;
+    }
+    return true;
+}
+
+void RunJourney(Checker& check, const TestContext& context, const Journey& journey) {
+    check.Case(std::string("journeys: ") + journey.name);
+    ParkPointer();
+    QuorvaneProcess program(context.program, context.folder.Path());
+    if (!check.True("main dialog shown", program.Started())) return;
+    check.True("the dialog is active, the focus in the expression box", WaitUntil([&] {
+                   return GetForegroundWindow() == program.Dialog() &&
+                          program.Focus() == program.Control(IDC_EXPRESSION);
+               }));
+    UserInput input(program);
+    int number = 0;
+    for (const Step& step : journey.steps) {
+        if (step.act == Act::End) break;
+        ++number;
+        check.True("step " + std::to_string(number) + " taken in", Do(step, program, input));
+    }
+    check.Equal("expression box", program.Text(IDC_EXPRESSION), journey.expression);
+
+    context.folder.Remove("journey.txt");
+    if (!program.IsChecked(IDC_OUTPUT_TO)) {
+        check.True("\"&Output To\" clicked", input.Click(program.Control(IDC_OUTPUT_TO)));
+    }
+    check.True("output name box clicked", input.Click(program.Control(IDC_OUTPUT_FILE)));
+    check.True("output name typed", input.Type(Wide(context.folder.File("journey.txt"))));
+    check.True("\"&Calc\" clicked", input.Click(program.Control(IDOK)));
+    check.True("the editor opened on the output file", CloseEditorShowing("journey.txt"));
+    check.Equal("expression box after \"&Calc\"", program.Text(IDC_EXPRESSION), journey.expression);
+    check.Equal("output file", context.folder.Read("journey.txt").value_or("(missing)"),
+                journey.output);
+}
+
+}  // namespace
+
+void RunJourneyTests(TestContext& context) {
+    for (const Journey& journey : kJourneys) RunJourney(context.check, context, journey);
+}
