@@ -9,6 +9,8 @@
 #include <string_view>
 
 #include "BlockWriter.h"
+#include "Cores.h"
+#include "ParallelRun.h"
 #include "StreamSink.h"
 #include "batch/BatchRunner.h"
 #include "batch/FileIo.h"
@@ -73,6 +75,15 @@ bool ReadInto(std::FILE* input, batch::BatchRunner& runner, const BlockWriter& p
     return !failed;
 }
 
+// The run on this thread alone.
+RunEnd RunHere(std::FILE* input, batch::BatchSink& sink, const BlockWriter& printed,
+               const BlockWriter& written) {
+    batch::BatchRunner runner(sink);
+    const bool read = ReadInto(input, runner, printed, written);
+    if (read) runner.Finish();
+    return {read, runner.TextLost()};
+}
+
 }  // namespace
 
 ExitStatus PrintText(std::string_view text, std::FILE* standardOutput, std::FILE* standardError) {
@@ -85,7 +96,7 @@ ExitStatus PrintText(std::string_view text, std::FILE* standardOutput, std::FILE
 }
 
 ExitStatus RunBatchTool(const CommandLine& commandLine, std::FILE* standardInput,
-                        std::FILE* standardOutput, std::FILE* standardError) {
+                        std::FILE* standardOutput, std::FILE* standardError, std::size_t partSize) {
     BlockWriter errors(standardError);
     const std::string& inputPath = commandLine.input;
     batch::FileHandle inputFile;
@@ -124,14 +135,14 @@ ExitStatus RunBatchTool(const CommandLine& commandLine, std::FILE* standardInput
     BlockWriter written(outputFile.get());
     StreamSink sink(printed, outputFile ? &written : nullptr, commandLine.quiet ? nullptr : &errors,
                     IsStandardInput(inputPath) ? kStandardInputName : inputPath);
-    batch::BatchRunner runner(sink);
-    const bool read = ReadInto(input, runner, printed, written);
-    if (!read) {
+    const std::size_t jobs = commandLine.jobs != 0 ? commandLine.jobs : UsableCores();
+    const RunEnd end = jobs == 1 ? RunHere(input, sink, printed, written)
+                                 : RunParallel(input, sink, printed, written, jobs, partSize);
+    if (!end.read) {
         printed.Flush();  // the values of the lines read before
         Report(errors, batch::MsgOpenFailed(IsStandardInput(inputPath) ? "-" : inputPath));
         return kUsageOrFileError;
     }
-    runner.Finish();
     errors.Flush();
 
     if (!printed.Flush()) {
@@ -140,8 +151,7 @@ ExitStatus RunBatchTool(const CommandLine& commandLine, std::FILE* standardInput
     }
     if (outputFile) {
         written.Append(batch::kOutputFileEnd);
-        const bool stored =
-            !runner.TextLost() && written.Flush() && batch::CloseOutputFile(outputFile);
+        const bool stored = !end.textLost && written.Flush() && batch::CloseOutputFile(outputFile);
         if (!stored) {
             Report(errors, batch::MsgWriteFailed(*commandLine.output));
             return kUsageOrFileError;

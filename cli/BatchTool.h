@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "CommandLine.h"
+#include "ParallelRun.h"
 
 namespace quorvane::cli {
 
@@ -16,8 +17,10 @@ enum ExitStatus { kAllValues = 0, kSomeErrors = 1, kUsageOrFileError = 2 };
 // reported on `standardError`.
 ExitStatus PrintText(std::string_view text, std::FILE* standardOutput, std::FILE* standardError);
 
-// Runs the tool; the diagnostics and messages go to `standardError`.
+// Runs the tool; the diagnostics and messages go to `standardError`. On more
+// than one thread the input is read in parts of `partSize` bytes.
 ExitStatus RunBatchTool(const CommandLine& commandLine, std::FILE* standardInput,
-                        std::FILE* standardOutput, std::FILE* standardError);
+                        std::FILE* standardOutput, std::FILE* standardError,
+                        std::size_t partSize = kPartSize);
 
 }  // namespace quorvane::cli

@@ -1,6 +1,7 @@
-// The arguments of quorvane-cli: [-q] [-o OUTPUT] [INPUT|-] | --help | --version.
+// The arguments of quorvane-cli: [-q] [-j N] [-o OUTPUT] [INPUT|-] | --help | --version.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,21 +12,27 @@ struct CommandLine {
     std::string input;                  // empty or "-": standard input
     std::optional<std::string> output;  // the output file, if any
     bool quiet = false;                 // no diagnostics for failed lines
+    std::size_t jobs = 0;               // evaluating threads; 0: one per core the process may use
     bool help = false;
     bool version = false;
 };
 
 inline constexpr const char* kUsage =
-    "Usage: quorvane-cli [INPUT|-] [-o OUTPUT] [-q]\n"
+    "Usage: quorvane-cli [INPUT|-] [-o OUTPUT] [-q] [-j N]\n"
     "Evaluates one expression per line of INPUT (standard input when absent or -)\n"
     "and prints each value with two decimals, or Error, one per line. Each line\n"
     "that gives Error is reported on standard error: FILE:LINE[:COLUMN]: REASON.\n"
     "  -o OUTPUT      also write OUTPUT with one record per line: LINE = VALUE\n"
     "  -q, --quiet    do not report the lines that give Error\n"
+    "  -j, --jobs N   evaluate on N threads (default: one per core this process\n"
+    "                 may use); the output is the same for every N\n"
     "  -h, --help     show this text\n"
     "      --version  show the version\n"
     "Exit status: 0 every line had a value, 1 some line gave Error,\n"
     "             2 bad usage or a file error.\n";
+
+// The most threads -j starts; a larger N is taken as this many.
+inline constexpr std::size_t kMostJobs = 256;
 
 // Parses the arguments after the program name; nothing when they are not
 // valid, with `error` saying why.

@@ -18,10 +18,11 @@ StreamSink::StreamSink(BlockWriter& printed, BlockWriter* file, BlockWriter* dia
 
 // A line holds no LF, so its text goes to disk as it is.
 void StreamSink::AddLineText(std::string_view piece) {
-    if (m_file != nullptr) m_file->Append(piece);
+    if (m_file != nullptr && !OutputFailed()) m_file->Append(piece);
 }
 
 void StreamSink::EndLine(const batch::LineResult& line) {
+    if (OutputFailed()) return;
     m_printed.Append(line.value, kLineEnd);
     if (m_file != nullptr) {
         m_file->Append(line.text, batch::kRecordSeparator, line.value, m_recordEnd);
@@ -29,6 +30,12 @@ void StreamSink::EndLine(const batch::LineResult& line) {
     if (line.outcome.status != engine::LineStatus::Failure) return;
     m_anyFailure = true;
     if (m_diagnostics != nullptr) Diagnose(line);
+}
+
+// Once an output has failed, the run stops at the line it failed on: what
+// was written then does not hang on how far the input was read beyond it.
+bool StreamSink::OutputFailed() const {
+    return m_printed.Failed() || (m_file != nullptr && m_file->Failed());
 }
 
 void StreamSink::Diagnose(const batch::LineResult& line) {

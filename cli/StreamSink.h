@@ -27,6 +27,7 @@ class StreamSink : public batch::BatchSink {
     bool AnyFailure() const { return m_anyFailure; }
 
   private:
+    bool OutputFailed() const;
     void Diagnose(const batch::LineResult& line);
 
     BlockWriter& m_printed;

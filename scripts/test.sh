@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the Linux build with warnings as
-# errors, the engine and window logic under ASan+UBSan, the fuzzers for a
-# bounded time, the Windows program under wine64, and the release packages.
+# errors, the engine and window logic under ASan+UBSan, quorvane-cli's threads
+# under TSan, the fuzzers for a bounded time, the Windows program under
+# wine64, and the release packages.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -24,6 +25,11 @@ step "Engine and window logic under AddressSanitizer + UndefinedBehaviorSanitize
 cmake --preset asan
 cmake --build --preset asan
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset asan -j2
+
+step "quorvane-cli's run on several threads under ThreadSanitizer"
+cmake --preset tsan
+cmake --build --preset tsan
+TSAN_OPTIONS=halt_on_error=1 ctest --preset tsan -j2
 
 step "Fuzzing (${FUZZ_SECONDS} s per target group)"
 cmake --preset fuzz

@@ -119,6 +119,45 @@ expect_usage two-inputs "extra argument 'b'" a b
 expect_usage o-without-path "option '-o' needs a file name" -o
 expect_usage second-o "option '-o' given more than once" -o "$work/a.txt" -o "$work/b.txt"
 [[ ! -e "$work/a.txt" && ! -e "$work/b.txt" ]] || fail "a usage error wrote an output file"
+expect_usage jobs-zero "option '-j' needs a positive whole number, not '0'" -j 0
+expect_usage jobs-negative "option '-j' needs a positive whole number, not '-2'" -j -2
+expect_usage jobs-word "option '--jobs' needs a positive whole number, not 'all'" --jobs=all
+expect_usage jobs-glued-word "option '-j' needs a positive whole number, not '2x'" -j2x
+expect_usage jobs-without-number "option '--jobs' needs a number of jobs" --jobs
+
+# -j in each spelling, through a pipe: the values, the -o file, the
+# diagnostics and the exit status of -j 1.
+awk 'BEGIN { for (i = 0; i < 300000; i++) print (i % 997 ? i "*2" : "(" i "/0") }' >"$work/many.txt"
+"$cli" -j 1 -o "$work/many-1.out" <"$work/many.txt" >"$work/many-1.values" 2>"$work/many-1.err"
+rc1=$?
+[[ $rc1 == 1 ]] || fail "many lines with -j 1: exit $rc1"
+for jobs in '-j 2' '-j3' '--jobs 4' '--jobs=2'; do
+    # shellcheck disable=SC2086 # the option and its number are two words or one
+    cat "$work/many.txt" | "$cli" $jobs -o "$work/many-n.out" >"$work/many-n.values" 2>"$work/many-n.err"
+    rc=$?
+    [[ $rc == "$rc1" ]] || fail "$jobs: exit $rc expected $rc1"
+    for kind in out values err; do
+        cmp -s "$work/many-1.$kind" "$work/many-n.$kind" || fail "$jobs: the $kind differ from -j 1"
+    done
+done
+
+# A reader that stops early: the tool ends as with -j 1, killed by SIGPIPE,
+# or with SIGPIPE ignored after the diagnostics so far and the write error.
+for jobs in 1 2; do
+    timeout 60 "$cli" -j "$jobs" "$work/many.txt" 2>/dev/null | { IFS= read -r _; }
+    killed[jobs]=${PIPESTATUS[0]}
+    (
+        trap '' PIPE
+        timeout 60 "$cli" -j "$jobs" "$work/many.txt" 2>"$work/pipe-$jobs.err" | { IFS= read -r _; }
+        exit "${PIPESTATUS[0]}"
+    )
+    ignored[jobs]=$?
+done
+[[ ${killed[1]} == 141 && ${killed[2]} == 141 ]] || fail "reader stops: exit ${killed[1]} and ${killed[2]}"
+[[ ${ignored[1]} == 2 && ${ignored[2]} == 2 ]] || fail "reader stops, SIGPIPE ignored: exit ${ignored[1]} and ${ignored[2]}"
+[[ "$(tail -n 1 "$work/pipe-2.err")" == "quorvane-cli: write error: Broken pipe" ]] ||
+    fail "reader stops, SIGPIPE ignored: [$(tail -n 1 "$work/pipe-2.err")]"
+cmp -s "$work/pipe-1.err" "$work/pipe-2.err" || fail "reader stops, SIGPIPE ignored: the diagnostics differ"
 
 "$cli" --help >"$work/help" || fail "--help exit status"
 grep '^Usage: quorvane-cli' "$work/help" >/dev/null || fail "--help prints the usage"

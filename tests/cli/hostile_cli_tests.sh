@@ -54,11 +54,14 @@ rc=$?
 tail -c 2 "$work/garbage.out" | od -An -c | grep -q '\\r  *\\n' || fail "binary garbage: output file does not end in CR LF"
 
 awk 'BEGIN { for (i = 0; i < 10000000; i++) print "1+1" }' >"$work/ten-million.txt"
-"$cli" "$work/ten-million.txt" -o "$work/ten-million.out" >"$work/ten-million.values"
+"$cli" -j 2 "$work/ten-million.txt" -o "$work/ten-million.out" >"$work/ten-million.values"
 rc=$?
 [[ $rc == 0 ]] || fail "10,000,000 lines: exit $rc"
 [[ "$(sort -u "$work/ten-million.values")" == "2.00" && $(wc -l <"$work/ten-million.values") == 10000000 ]] ||
     fail "10,000,000 lines: values"
 [[ $(stat -c %s "$work/ten-million.out") == $((10000000 * 16 + 2)) ]] || fail "10,000,000 lines: output size"
+"$cli" -j 1 "$work/ten-million.txt" -o "$work/ten-million-1.out" >"$work/ten-million-1.values"
+cmp -s "$work/ten-million-1.values" "$work/ten-million.values" || fail "10,000,000 lines: -j 1 and -j 2 print differently"
+cmp -s "$work/ten-million-1.out" "$work/ten-million.out" || fail "10,000,000 lines: -j 1 and -j 2 write differently"
 
 finish "hostile-input"

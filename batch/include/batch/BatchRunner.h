@@ -77,6 +77,10 @@ class BatchRunner {
     // could not be read back.
     bool TextLost() const { return m_textLost; }
 
+    // The number of the line being read: after a part of whole lines, the
+    // number of the line that follows it.
+    std::size_t LineNumber() const { return m_lineNumber; }
+
   private:
     // A line end ends the line that `piece` ends.
     void EndPiece(std::string_view piece);

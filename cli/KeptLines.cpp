@@ -1,0 +1,88 @@
+#include "KeptLines.h"
+
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <new>
+
+#include "BlockWriter.h"
+
+namespace quorvane::cli {
+
+void KeptLines::Start(std::span<const char> part) {
+    m_part = part;
+    m_size = 0;
+    m_pieces.clear();
+    m_piecesLength = 0;
+}
+
+void KeptLines::AddLineText(std::string_view piece) {
+    m_pieces.append(piece);
+    m_piecesLength += piece.size();
+}
+
+std::size_t KeptLines::RecordSize(std::size_t bytesAfterHead) {
+    constexpr std::size_t kAlign = alignof(Head);
+    return sizeof(Head) + (bytesAfterHead + kAlign - 1) / kAlign * kAlign;
+}
+
+void KeptLines::EndLine(const batch::LineResult& line) {
+    // std::less_equal orders pointers into different objects too.
+    const std::less_equal<const char*> notAfter;
+    const bool inPart =
+        notAfter(m_part.data(), line.text.data()) &&
+        notAfter(line.text.data() + line.text.size(), m_part.data() + m_part.size());
+    const std::size_t copied = inPart ? 0 : line.text.size();
+    char* const to = Room(RecordSize(line.value.size() + copied));
+    // Written in place: a head built elsewhere and copied would be read back
+    // in other pieces than it was written in, which stalls the processor.
+    ::new (to) Head{line.outcome.value,
+                    line.outcome.column,
+                    static_cast<std::uint32_t>(line.lineNumber),
+                    inPart ? static_cast<std::uint32_t>(line.text.data() - m_part.data()) : kCopied,
+                    static_cast<std::uint32_t>(line.text.size()),
+                    static_cast<std::uint32_t>(m_piecesLength),
+                    static_cast<std::uint16_t>(line.value.size()),
+                    static_cast<std::uint8_t>(line.outcome.status),
+                    static_cast<std::uint8_t>(line.outcome.reason)};
+    char* const after = to + sizeof(Head);
+    CopyBytes(after, line.value.data(), line.value.size());
+    if (copied != 0) std::memcpy(after + line.value.size(), line.text.data(), copied);
+    m_piecesLength = 0;
+}
+
+void KeptLines::HandOn(batch::BatchSink& sink, std::size_t lineOffset) const {
+    const char* pieces = m_pieces.data();
+    for (const char* at = m_lines.get(); at != m_lines.get() + m_size;) {
+        const Head& head = *std::launder(reinterpret_cast<const Head*>(at));
+        const char* const after = at + sizeof(Head);
+        const std::string_view value(after, head.valueLength);
+        const bool copied = head.textStart == kCopied;
+        const std::string_view text(
+            copied ? after + head.valueLength : m_part.data() + head.textStart, head.textLength);
+        at += RecordSize(head.valueLength + (copied ? head.textLength : 0));
+        if (head.piecesLength != 0) {
+            sink.AddLineText(std::string_view(pieces, head.piecesLength));
+            pieces += head.piecesLength;
+        }
+        const engine::LineOutcome outcome{static_cast<engine::LineStatus>(head.status), head.value,
+                                          static_cast<engine::FailureReason>(head.reason),
+                                          head.column};
+        sink.EndLine({text, outcome, value, head.lineNumber + lineOffset});
+    }
+}
+
+char* KeptLines::Room(std::size_t size) {
+    if (m_capacity - m_size < size) {
+        const std::size_t capacity = std::max(2 * m_capacity, m_size + size);
+        auto grown = std::make_unique_for_overwrite<char[]>(capacity);
+        if (m_size != 0) std::memcpy(grown.get(), m_lines.get(), m_size);
+        m_lines = std::move(grown);
+        m_capacity = capacity;
+    }
+    char* const room = m_lines.get() + m_size;
+    m_size += size;
+    return room;
+}
+
+}  // namespace quorvane::cli

@@ -1,0 +1,64 @@
+// What the runner of one part of the input hands on, kept until the part's
+// turn comes to hand it on, in input order, to the sink that writes it out.
+// The text of a line stays in the part's bytes, which outlive this; what does
+// not (the pieces of a long line, a line the runner carried, the value) is
+// copied. A part holds less than 4 GiB.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "batch/BatchRunner.h"
+
+namespace quorvane::cli {
+
+class KeptLines final : public batch::BatchSink {
+  public:
+    // Forgets what was kept and keeps the lines of `part` from now on.
+    void Start(std::span<const char> part);
+
+    void AddLineText(std::string_view piece) override;
+    void EndLine(const batch::LineResult& line) override;
+
+    // The bytes kept.
+    std::size_t Size() const { return m_size + m_pieces.size(); }
+
+    // Hands the kept lines on to `sink`, their numbers raised by `lineOffset`.
+    void HandOn(batch::BatchSink& sink, std::size_t lineOffset) const;
+
+  private:
+    // What is kept of a line, in a few bytes: the lines of a part are many
+    // and go from one thread to another.
+    struct Head {
+        double value;
+        std::int32_t column;
+        std::uint32_t lineNumber;
+        std::uint32_t textStart;  // in the part, or kCopied
+        std::uint32_t textLength;
+        std::uint32_t piecesLength;  // the text handed on in pieces before the line
+        std::uint16_t valueLength;
+        std::uint8_t status;  // engine::LineStatus
+        std::uint8_t reason;  // engine::FailureReason
+    };
+    static constexpr std::uint32_t kCopied = UINT32_MAX;  // the text follows the value
+
+    // The bytes of a line's record: its head, then the bytes after it, up to
+    // where the next head may start.
+    static std::size_t RecordSize(std::size_t bytesAfterHead);
+    // Room for `size` more bytes at the end of m_lines.
+    char* Room(std::size_t size);
+
+    std::span<const char> m_part;
+    // Line by line: its head, its value, and its text when copied.
+    std::unique_ptr<char[]> m_lines;
+    std::size_t m_size = 0;
+    std::size_t m_capacity = 0;
+    std::string m_pieces;            // the pieces of all long lines, in order
+    std::size_t m_piecesLength = 0;  // pieces of the line being read
+};
+
+}  // namespace quorvane::cli
