@@ -14,6 +14,7 @@
 
 namespace {
 
+using ::PrintTo;
 using quorvane::batch::kMsgInputExpression;
 using quorvane::batch::kMsgInputFileInvalid;
 using quorvane::batch::kMsgInputFileName;
@@ -21,7 +22,6 @@ using quorvane::batch::MsgFileNotExist;
 using quorvane::batch::MsgOpenFailed;
 using quorvane::batch::MsgOutputIsInput;
 using quorvane::batch::MsgWriteFailed;
-using ::PrintTo;
 
 using namespace std::string_literals;
 

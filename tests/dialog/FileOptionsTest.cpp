@@ -10,9 +10,9 @@
 
 namespace {
 
+using ::PrintTo;
 using quorvane::batch::MsgFileNotExist;
 using quorvane::window::FileDialogKind;
-using ::PrintTo;
 
 class FileOptionsTest : public DialogTest {
   protected:

@@ -8,9 +8,9 @@
 
 namespace {
 
+using ::PrintTo;
 using quorvane::batch::kMsgInputExpression;
 using quorvane::batch::kMsgInputFileName;
-using ::PrintTo;
 
 constexpr std::string_view kTwoLines = "12\r\n345";
 
