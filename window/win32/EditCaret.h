@@ -1,7 +1,8 @@
 // The caret of an edit control as a position in its whole text, in the
-// UTF-16 units that the control counts in (CR LF counts two). The caret exists only while the edit
-// has the focus, so the tracker notes it at the moment the edit loses the focus (to a pressed
-// button, say) and answers from that note afterwards.
+// UTF-16 units that the control counts in (CR LF counts two). The caret
+// exists only while the edit has the focus, so the tracker notes it at the
+// moment the edit loses the focus (to a pressed button, say) and answers
+// from that note afterwards.
 #pragma once
 
 #include <windows.h>
