@@ -89,7 +89,9 @@ expect_error output-is-folder "Open File '$work' Failed!" "$work/in.txt" -o "$wo
 if [[ -w /dev/full ]]; then
     # The values are printed; the file that could not be stored is reported.
     out=$("$cli" "$work/in.txt" -o /dev/full 2>"$work/err")
-    [[ $? == 2 && "$out" == $'2.00\n4.00' ]] || fail "output-full: exit or stdout"
+    rc=$?
+    [[ $rc == 2 ]] || fail "output-full: exit $rc expected 2"
+    [[ "$out" == $'2.00\n4.00' ]] || fail "output-full: stdout [$out]"
     grep -qxF "Write File '/dev/full' Failed!" "$work/err" || fail "output-full: message [$(cat "$work/err")]"
 fi
 cp "$work/in.txt" "$work/keep.txt"

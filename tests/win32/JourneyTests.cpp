@@ -64,6 +64,11 @@ constexpr Journey kJourneys[] = {
      {Type(L"6*7")},
      "6*7",
      "6*7 = 42.00\r\r\n\r\r\n\r\n"},
+    {"keypad at start-up writes after the selected sample",
+     {Click(IDC_KEY_7)},
+     "((((1+2)+(3+4)+(5+6)+(7+8)+(9+10))*6+8)-2)/2.0\r\n\r\n1+1\r\n\r\n5*5+1.67",
+     "((((1+2)+(3+4)+(5+6)+(7+8)+(9+10))*6+8)-2)/2.0 = 168.00\r\r\n\r\r\n"
+     "1+1 = 2.00\r\r\n\r\r\n5*5+1.67 = 26.67\r\r\n\r\r\n\r\n"},
 };
 
 // A point right of the end of the line, inside the expression box: past the
