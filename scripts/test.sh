@@ -2,7 +2,7 @@
 # Builds everything and runs every test: the Linux build with warnings as
 # errors, the engine and window logic under ASan+UBSan, quorvane-cli's threads
 # under TSan, the fuzzers for a bounded time, the Windows program under
-# wine64, and the release packages.
+# wine (32-bit) and wine64, and the release packages.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -37,7 +37,7 @@ cmake --build --preset fuzz
 scripts/run-fuzzers.sh build/fuzz/fuzz "$FUZZ_SECONDS"
 
 if [[ -x scripts/test-windows.sh ]]; then
-    step "Windows program (mingw-w64) under wine64"
+    step "Windows program (mingw-w64): the 32-bit product under wine, the 64-bit build under wine64"
     scripts/test-windows.sh
 fi
 
