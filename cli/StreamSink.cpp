@@ -40,7 +40,10 @@ bool StreamSink::OutputFailed() const {
 
 void StreamSink::Diagnose(const batch::LineResult& line) {
     std::string place = std::to_string(line.lineNumber);
-    if (line.outcome.column > 0) place += ":" + std::to_string(line.outcome.column);
+    if (line.outcome.column > 0) {
+        place += ':';
+        place += std::to_string(line.outcome.column);
+    }
     m_diagnostics->Append("quorvane-cli: ", m_inputName, ":", place, ": ",
                           engine::ReasonText(line.outcome.reason), kLineEnd);
 }
