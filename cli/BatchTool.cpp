@@ -99,9 +99,10 @@ ExitStatus RunBatchTool(const CommandLine& commandLine, std::FILE* standardInput
                         std::FILE* standardOutput, std::FILE* standardError, std::size_t partSize) {
     BlockWriter errors(standardError);
     const std::string& inputPath = commandLine.input;
+    const bool fromStandardInput = IsStandardInput(inputPath);
     batch::FileHandle inputFile;
     std::FILE* input = standardInput;
-    if (!IsStandardInput(inputPath)) {
+    if (!fromStandardInput) {
         switch (batch::OpenInputFile(inputPath, inputFile)) {
             case batch::InputOpen::Ok:
                 input = inputFile.get();
@@ -119,8 +120,8 @@ ExitStatus RunBatchTool(const CommandLine& commandLine, std::FILE* standardInput
     if (commandLine.output) {
         const std::string& outputPath = *commandLine.output;
         // Writing would empty the input before it is read.
-        if (IsStandardInput(inputPath) ? NamesFileOf(outputPath, input)
-                                       : batch::NameSameFile(outputPath, inputPath)) {
+        if (fromStandardInput ? NamesFileOf(outputPath, input)
+                              : batch::NameSameFile(outputPath, inputPath)) {
             Report(errors, batch::MsgOutputIsInput(outputPath));
             return kUsageOrFileError;
         }
@@ -134,13 +135,13 @@ ExitStatus RunBatchTool(const CommandLine& commandLine, std::FILE* standardInput
     BlockWriter printed(standardOutput);
     BlockWriter written(outputFile.get());
     StreamSink sink(printed, outputFile ? &written : nullptr, commandLine.quiet ? nullptr : &errors,
-                    IsStandardInput(inputPath) ? kStandardInputName : inputPath);
+                    fromStandardInput ? kStandardInputName : inputPath);
     const std::size_t jobs = commandLine.jobs != 0 ? commandLine.jobs : UsableCores();
     const RunEnd end = jobs == 1 ? RunHere(input, sink, printed, written)
                                  : RunParallel(input, sink, printed, written, jobs, partSize);
     if (!end.read) {
         printed.Flush();  // the values of the lines read before
-        Report(errors, batch::MsgOpenFailed(IsStandardInput(inputPath) ? "-" : inputPath));
+        Report(errors, batch::MsgOpenFailed(fromStandardInput ? "-" : inputPath));
         return kUsageOrFileError;
     }
     errors.Flush();
