@@ -161,23 +161,18 @@ expect_input() {
     done
 }
 many=$work/many-1.values
-: >"$work/nothing"
 mkfifo "$work/fifo"
 expect_input pipe "$many" "" 1 'cat "$work/many.txt" | "$cli" -q -j "$jobs"'
 expect_input named-pipe "$many" "" 1 'cat "$work/many.txt" >"$work/fifo" & "$cli" -q -j "$jobs" "$work/fifo"'
 expect_input /dev/stdin "$many" "" 1 'cat "$work/many.txt" | "$cli" -q -j "$jobs" /dev/stdin'
 expect_input process-substitution "$many" "" 1 '"$cli" -q -j "$jobs" <(cat "$work/many.txt")'
-expect_input /dev/null "$work/nothing" "" 0 '"$cli" -q -j "$jobs" /dev/null'
-expect_input directory "$work/nothing" "quorvane-cli: $work: Is a directory" 2 '"$cli" -q -j "$jobs" "$work"'
-cp "$work/many.txt" "$work/locked.txt"
-chmod 000 "$work/locked.txt"
+expect_input /dev/null /dev/null "" 0 '"$cli" -q -j "$jobs" /dev/null'
+expect_input directory /dev/null "quorvane-cli: $work: Is a directory" 2 '"$cli" -q -j "$jobs" "$work"'
+install -m 000 "$work/many.txt" "$work/locked.txt"
 unprivileged=()
-if ((EUID == 0)); then
-    unprivileged=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
-    chmod o+x "$work"
-fi
+((EUID != 0)) || { unprivileged=(setpriv --reuid=nobody --regid=nogroup --clear-groups) && chmod o+x "$work"; }
 if "${unprivileged[@]}" "$cli" --version >/dev/null 2>&1; then
-    expect_input unreadable "$work/nothing" "quorvane-cli: $work/locked.txt: Permission denied" 2 \
+    expect_input unreadable /dev/null "quorvane-cli: $work/locked.txt: Permission denied" 2 \
         '"${unprivileged[@]}" "$cli" -q -j "$jobs" "$work/locked.txt"'
 else
     echo "NOT CHECKED: A FILE THAT CANNOT BE READ (${unprivileged[*]} CANNOT RUN $cli)"
