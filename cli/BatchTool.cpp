@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,9 +16,7 @@
 #include "batch/BatchRunner.h"
 #include "batch/FileIo.h"
 #include "batch/InputText.h"
-#include "batch/Messages.h"
 #include "batch/OutputFile.h"
-#include "batch/SameFile.h"
 
 namespace quorvane::cli {
 
@@ -37,51 +36,75 @@ void Report(BlockWriter& errors, std::string_view message) {
     errors.Flush();
 }
 
+// The system's text for an error number; 0, where the system gave none, is
+// reported as an I/O error.
+const char* Reason(int error) { return std::strerror(error != 0 ? error : EIO); }
+
 void ReportWriteError(BlockWriter& errors, int error) {
-    Report(errors,
-           std::string("quorvane-cli: write error: ") + std::strerror(error != 0 ? error : EIO));
+    Report(errors, std::string("quorvane-cli: write error: ") + Reason(error));
+}
+
+// "quorvane-cli: FILE: REASON", as the GNU tools report a file.
+void ReportFileError(BlockWriter& errors, std::string_view name, int error) {
+    Report(errors, std::string("quorvane-cli: ").append(name).append(": ").append(Reason(error)));
 }
 
 bool IsStandardInput(const std::string& input) { return input.empty() || input == "-"; }
 
-// True when `path` names the regular file that `stream` reads, as with
-// `quorvane-cli -o FILE < FILE`.
-bool NamesFileOf(const std::string& path, std::FILE* stream) {
-    struct stat named;
-    struct stat opened;
-    return stat(path.c_str(), &named) == 0 && fstat(fileno(stream), &opened) == 0 &&
-           S_ISREG(opened.st_mode) && named.st_dev == opened.st_dev &&
-           named.st_ino == opened.st_ino;
+// Opens the input as the GNU tools do: whatever can be read from start to
+// end (a regular file, a pipe or named pipe, a device), waiting for a named
+// pipe's writer. A directory is refused. 0, or the system's error number.
+int OpenInput(const std::string& path, batch::FileHandle& file) {
+    errno = 0;
+    file.reset(std::fopen(path.c_str(), "rb"));
+    if (!file) return FailureErrorNumber();
+    struct stat status;
+    if (fstat(fileno(file.get()), &status) == 0 && S_ISDIR(status.st_mode)) {
+        file.reset();
+        return EISDIR;
+    }
+    return 0;
+}
+
+// True when `path` names the regular file that `input` reads, however it is
+// spelt: writing it would empty the input before it is read. Another kind of
+// file (a device such as /dev/null, a pipe) is not emptied by writing.
+bool OverwritesInput(const std::string& path, std::FILE* input) {
+    const std::optional<batch::FileIdentity> named = batch::IdentityOf(path);
+    return named && named->regular && named == batch::IdentityOf(input);
 }
 
 // Reads the input in blocks into the runner, each block as it is, up to the
 // byte that ends the text: loading a file by the input-file reading rules
 // changes only its line ends, and the runner cuts lines at every run of CR
-// and LF either way. Stops early when the output fails; false on a read error.
-bool ReadInto(std::FILE* input, batch::BatchRunner& runner, const BlockWriter& printed,
-              const BlockWriter& written) {
+// and LF either way. Stops early when the output fails; 0, or the error
+// number of a failed read.
+int ReadInto(std::FILE* input, batch::BatchRunner& runner, const BlockWriter& printed,
+             const BlockWriter& written) {
     std::string block;
     std::size_t blockSize = kFirstBlockSize;
     bool failed = false;
+    int error = 0;
     while (!printed.Failed() && !written.Failed()) {
         block.resize(blockSize);
         const std::size_t got = batch::ReadBlock(input, block.data(), block.size(), failed);
+        if (failed && error == 0) error = FailureErrorNumber();
         if (got == 0) break;
         if (got == blockSize) blockSize = std::min(2 * blockSize, kBlockSize);
         const std::size_t length = batch::TextLength(std::string_view(block.data(), got));
         runner.Feed(std::span<char>(block.data(), length));
         if (length != got) break;
     }
-    return !failed;
+    return error;
 }
 
 // The run on this thread alone.
 RunEnd RunHere(std::FILE* input, batch::BatchSink& sink, const BlockWriter& printed,
                const BlockWriter& written) {
     batch::BatchRunner runner(sink);
-    const bool read = ReadInto(input, runner, printed, written);
-    if (read) runner.Finish();
-    return {read, runner.TextLost()};
+    const int readError = ReadInto(input, runner, printed, written);
+    if (readError == 0) runner.Finish();
+    return {readError, runner.TextLost()};
 }
 
 }  // namespace
@@ -100,34 +123,28 @@ ExitStatus RunBatchTool(const CommandLine& commandLine, std::FILE* standardInput
     BlockWriter errors(standardError);
     const std::string& inputPath = commandLine.input;
     const bool fromStandardInput = IsStandardInput(inputPath);
+    const std::string_view inputName = fromStandardInput ? kStandardInputName : inputPath;
     batch::FileHandle inputFile;
     std::FILE* input = standardInput;
     if (!fromStandardInput) {
-        switch (batch::OpenInputFile(inputPath, inputFile)) {
-            case batch::InputOpen::Ok:
-                input = inputFile.get();
-                break;
-            case batch::InputOpen::NotExist:
-                Report(errors, batch::MsgFileNotExist(inputPath));
-                return kUsageOrFileError;
-            case batch::InputOpen::OpenFailed:
-                Report(errors, batch::MsgOpenFailed(inputPath));
-                return kUsageOrFileError;
+        if (const int error = OpenInput(inputPath, inputFile); error != 0) {
+            ReportFileError(errors, inputPath, error);
+            return kUsageOrFileError;
         }
+        input = inputFile.get();
     }
 
     batch::FileHandle outputFile;
     if (commandLine.output) {
         const std::string& outputPath = *commandLine.output;
-        // Writing would empty the input before it is read.
-        if (fromStandardInput ? NamesFileOf(outputPath, input)
-                              : batch::NameSameFile(outputPath, inputPath)) {
-            Report(errors, batch::MsgOutputIsInput(outputPath));
+        if (OverwritesInput(outputPath, input)) {
+            Report(errors, "quorvane-cli: " + outputPath + ": is the input file");
             return kUsageOrFileError;
         }
+        errno = 0;
         outputFile = batch::CreateOutputFile(outputPath);
         if (!outputFile) {
-            Report(errors, batch::MsgOpenFailed(outputPath));
+            ReportFileError(errors, outputPath, errno);
             return kUsageOrFileError;
         }
     }
@@ -135,13 +152,13 @@ ExitStatus RunBatchTool(const CommandLine& commandLine, std::FILE* standardInput
     BlockWriter printed(standardOutput);
     BlockWriter written(outputFile.get());
     StreamSink sink(printed, outputFile ? &written : nullptr, commandLine.quiet ? nullptr : &errors,
-                    fromStandardInput ? kStandardInputName : inputPath);
+                    inputName);
     const std::size_t jobs = commandLine.jobs != 0 ? commandLine.jobs : UsableCores();
     const RunEnd end = jobs == 1 ? RunHere(input, sink, printed, written)
                                  : RunParallel(input, sink, printed, written, jobs, partSize);
-    if (!end.read) {
+    if (end.readError != 0) {
         printed.Flush();  // the values of the lines read before
-        Report(errors, batch::MsgOpenFailed(fromStandardInput ? "-" : inputPath));
+        ReportFileError(errors, inputName, end.readError);
         return kUsageOrFileError;
     }
     errors.Flush();
@@ -152,9 +169,11 @@ ExitStatus RunBatchTool(const CommandLine& commandLine, std::FILE* standardInput
     }
     if (outputFile) {
         written.Append(batch::kOutputFileEnd);
-        const bool stored = !end.textLost && written.Flush() && batch::CloseOutputFile(outputFile);
-        if (!stored) {
-            Report(errors, batch::MsgWriteFailed(*commandLine.output));
+        // A long line's text that could not be read back is an I/O error.
+        errno = 0;
+        if (end.textLost || !written.Flush() || !batch::CloseOutputFile(outputFile)) {
+            ReportFileError(errors, *commandLine.output,
+                            written.Failed() ? written.Error() : errno);
             return kUsageOrFileError;
         }
     }

@@ -51,6 +51,10 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
                 error = "option '-o' needs a file name";
                 return std::nullopt;
             }
+            if (args[i + 1] == "-") {
+                error = "option '-o' needs a file name, not '-': the values go to standard output";
+                return std::nullopt;
+            }
             line.output = args[++i];
         } else if (arg == "-j" || arg == "--jobs") {
             if (i + 1 >= args.size()) {

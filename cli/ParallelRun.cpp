@@ -134,6 +134,7 @@ class ParallelRun {
     std::vector<std::thread> m_workers;
     std::size_t m_nextLine = 1;  // the number of the first line not yet handed on
     bool m_textLost = false;
+    int m_readError = 0;
 
     // Guarded by the mutex. Part n lives in m_parts[n % size] from its
     // reading until it is handed on.
@@ -164,7 +165,7 @@ RunEnd ParallelRun::Run() {
     m_ahead.resize(Read(m_ahead.data(), m_ahead.size()));
     if (m_input != Input::More) {
         RunHere(m_ahead);  // a short input: threads do not pay
-        return {m_input != Input::Failed, m_textLost};
+        return {m_readError, m_textLost};
     }
     Lock lock(m_mutex);
     while (Going(lock)) {
@@ -178,7 +179,7 @@ RunEnd ParallelRun::Run() {
         }
     }
     Drain(lock);
-    return {m_input != Input::Failed, m_textLost};
+    return {m_readError, m_textLost};
 }
 
 // Whether more input is to be read; none once the output has failed.
@@ -195,6 +196,7 @@ std::size_t ParallelRun::Read(char* to, std::size_t room) {
     const std::size_t length = batch::TextLength(std::string_view(to, got));
     if (failed) {
         m_input = Input::Failed;
+        m_readError = FailureErrorNumber();
     } else if (length != got || got != room) {
         m_input = Input::Ended;
     }

@@ -12,6 +12,7 @@
 // thread alone, as the single-threaded run takes them.
 #pragma once
 
+#include <cerrno>
 #include <cstddef>
 #include <cstdio>
 
@@ -25,9 +26,12 @@ inline constexpr std::size_t kPartSize = 1 << 16;
 
 // How a run through the input ended.
 struct RunEnd {
-    bool read;      // false after a read error
+    int readError;  // 0, or the system's error number of a read that failed
     bool textLost;  // see BatchRunner::TextLost
 };
+
+// The error number of the call that has just failed; EIO where it set none.
+inline int FailureErrorNumber() { return errno != 0 ? errno : EIO; }
 
 // Runs the input, up to the byte that ends the text, through `sink` on `jobs`
 // threads, the calling one included. Stops reading once `printed` or

@@ -3,6 +3,9 @@
 #   Linux: quorvane_VERSION_amd64.deb
 #   Windows (the 32-bit product): Quorvane-VERSION-win32.zip and
 #   Quorvane-VERSION-win32-setup.exe, an NSIS installer.
+#   The 64-bit build makes a twin of the installer, Quorvane-VERSION-win64-setup.exe,
+#   that installs the 64-bit program where 64-bit programs go: the package tests
+#   run it where the machine cannot run 32-bit programs. It is not shipped.
 # VERSION is the project version.
 
 set(packaging_dir ${PROJECT_SOURCE_DIR}/packaging)
@@ -32,7 +35,18 @@ if(WIN32)
     install(FILES ${packaging_out}/README.txt DESTINATION .)
 
     set(CPACK_GENERATOR ZIP NSIS)
-    set(CPACK_PACKAGE_FILE_NAME ${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}-win32)
+    # Read by the installer script: the installer's own format and the folder
+    # of the installation, for the 32-bit product or the 64-bit twin.
+    if(QUORVANE_MINGW_ARCH STREQUAL "x86_64")
+        set(windows_name win64)
+        set(CPACK_QUORVANE_NSIS_TARGET amd64-unicode)
+        set(CPACK_QUORVANE_PROGRAM_FILES "$PROGRAMFILES64")
+    else()
+        set(windows_name win32)
+        set(CPACK_QUORVANE_NSIS_TARGET x86-unicode)
+        set(CPACK_QUORVANE_PROGRAM_FILES "$PROGRAMFILES")
+    endif()
+    set(CPACK_PACKAGE_FILE_NAME ${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}-${windows_name})
     set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
     # The installer script is ours (packaging/windows/NSIS.template.in).
     list(PREPEND CMAKE_MODULE_PATH ${packaging_dir}/windows)

@@ -4,7 +4,8 @@
 # then the end-to-end tests run under wine on Xvfb, against the product
 # through wine's 32-bit loader and against the 64-bit build (build/win64)
 # through wine64. A machine that cannot run 32-bit programs is told so in
-# capitals and runs the 64-bit build only.
+# capitals and runs the 64-bit build only. QUORVANE_WINE32 names another
+# 32-bit loader (one that cannot run shows that fallback where 32-bit runs).
 # Needs the packages of scripts/install-deps.sh all.
 #
 # Under pipefail a pipeline fails when a reader that stops early (grep -q,
@@ -20,7 +21,7 @@ cmake --build --preset win64 -j 2
 
 product=build/win32/Quorvane.exe
 skin=build/win32/SkinMagicTrial.dll
-wine32=/usr/lib/wine/wine
+wine32=${QUORVANE_WINE32:-/usr/lib/wine/wine}
 wine64=/usr/lib/wine/wine64
 prefix=$PWD/build/win64/tests/win32/wine-prefix
 fail() { echo "test-windows: $*" >&2; exit 1; }
@@ -48,11 +49,11 @@ grep 'Name Pointer/Ordinal\] Table.*00000000' <<<"$skin_table" >/dev/null || fai
 echo "--- can this machine run 32-bit programs under wine?"
 sh tests/win32/wine.sh prefix "$wine64" "$prefix" "$PWD/tests/win32/wine-prefix.reg"
 no_32_bit=
-if sh tests/win32/wine.sh probe "$wine32" "$prefix"; then
+if cannot=$(sh tests/win32/wine.sh probe "$wine32" "$prefix"); then
     echo "yes: the end-to-end tests run $product through $wine32 and the 64-bit build through $wine64"
-    cmake --preset win64 -DQUORVANE_I686_PROGRAM="$PWD/$product" >/dev/null
+    cmake --preset win64 -DQUORVANE_I686_PROGRAM="$PWD/$product" -DWINE32="$wine32" >/dev/null
 else
-    no_32_bit="THIS MACHINE CANNOT RUN 32-BIT PROGRAMS ($wine32 DID NOT RUN ONE): THE END-TO-END TESTS RUN THE 64-BIT BUILD ONLY, NOT THE SHIPPED 32-BIT $product"
+    no_32_bit="$cannot: THE END-TO-END TESTS RUN THE 64-BIT BUILD ONLY, NOT THE SHIPPED 32-BIT $product"
     echo "$no_32_bit"
     cmake --preset win64 -DQUORVANE_I686_PROGRAM= >/dev/null
 fi

@@ -29,25 +29,29 @@ InputOpen OpenInputFile(const std::string& path, FileHandle& file) {
 
 namespace {
 
-bool FileIdentity(const std::string& path, BY_HANDLE_FILE_INFORMATION& info) {
-    HANDLE handle =
-        CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) return false;
-    const BOOL ok = GetFileInformationByHandle(handle, &info);
-    CloseHandle(handle);
-    return ok != FALSE;
+std::optional<FileIdentity> IdentityOfHandle(HANDLE handle) {
+    BY_HANDLE_FILE_INFORMATION info;
+    if (GetFileInformationByHandle(handle, &info) == FALSE) return std::nullopt;
+    return FileIdentity{info.dwVolumeSerialNumber,
+                        (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow,
+                        GetFileType(handle) == FILE_TYPE_DISK &&
+                            (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0};
 }
 
 }  // namespace
 
-bool IsSameFile(const std::string& a, const std::string& b) {
-    BY_HANDLE_FILE_INFORMATION infoA;
-    BY_HANDLE_FILE_INFORMATION infoB;
-    if (!FileIdentity(a, infoA) || !FileIdentity(b, infoB)) return false;
-    return infoA.dwVolumeSerialNumber == infoB.dwVolumeSerialNumber &&
-           infoA.nFileIndexHigh == infoB.nFileIndexHigh &&
-           infoA.nFileIndexLow == infoB.nFileIndexLow;
+std::optional<FileIdentity> IdentityOf(const std::string& path) {
+    HANDLE handle =
+        CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
+    const std::optional<FileIdentity> identity = IdentityOfHandle(handle);
+    CloseHandle(handle);
+    return identity;
+}
+
+std::optional<FileIdentity> IdentityOf(std::FILE* stream) {
+    return IdentityOfHandle(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream))));
 }
 
 #else
@@ -73,11 +77,25 @@ InputOpen OpenInputFile(const std::string& path, FileHandle& file) {
     return InputOpen::Ok;
 }
 
-bool IsSameFile(const std::string& a, const std::string& b) {
-    struct stat statusA;
-    struct stat statusB;
-    if (stat(a.c_str(), &statusA) != 0 || stat(b.c_str(), &statusB) != 0) return false;
-    return statusA.st_dev == statusB.st_dev && statusA.st_ino == statusB.st_ino;
+namespace {
+
+FileIdentity IdentityOfStatus(const struct stat& status) {
+    return {static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino),
+            S_ISREG(status.st_mode)};
+}
+
+}  // namespace
+
+std::optional<FileIdentity> IdentityOf(const std::string& path) {
+    struct stat status;
+    if (stat(path.c_str(), &status) != 0) return std::nullopt;
+    return IdentityOfStatus(status);
+}
+
+std::optional<FileIdentity> IdentityOf(std::FILE* stream) {
+    struct stat status;
+    if (fstat(fileno(stream), &status) != 0) return std::nullopt;
+    return IdentityOfStatus(status);
 }
 
 #endif

@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "batch/FileIo.h"
@@ -30,7 +31,8 @@ bool NameSameFile(const std::string& a, const std::string& b) {
     const std::filesystem::path normalA = NormalPath(a, errorA);
     const std::filesystem::path normalB = NormalPath(b, errorB);
     if (!errorA && !errorB && normalA == normalB) return true;
-    return IsSameFile(a, b);
+    const std::optional<FileIdentity> identityA = IdentityOf(a);
+    return identityA && identityA == IdentityOf(b);
 }
 
 }  // namespace quorvane::batch

@@ -46,11 +46,12 @@ cmp -s "$work/empty.txt" "$work/expected.txt" || fail "-o with no line holds onl
 
 # Diagnostics: one line on standard error per line that gives Error, its line
 # counted as a text editor counts (LF, CR LF and lone CR each end one).
-printf '1+\r\n\r\n// c\n  8/0\r(0-5)%%0\n2\n' >"$work/bad.txt"
+printf '1+\r\n\r\n// c\n  8/0\r(0-5)%%0\n2\n(\n' >"$work/bad.txt"
 diagnostics() { # diagnostics NAME: what the run of bad.txt reports, NAME in place of the file
     printf 'quorvane-cli: %s:1:2: missing operand\n' "$1"
     printf 'quorvane-cli: %s:4:4: division by zero\n' "$1"
-    printf 'quorvane-cli: %s:5:6: remainder by zero' "$1"
+    printf 'quorvane-cli: %s:5:6: remainder by zero\n' "$1"
+    printf 'quorvane-cli: %s:7: missing operand' "$1" # no column is known
 }
 # expect_diagnostics NAME EXPECTED_STDERR ARGS...  (input bad.txt, by file or standard input)
 expect_diagnostics() {
@@ -59,7 +60,7 @@ expect_diagnostics() {
     out=$("$cli" "$@" <"$work/bad.txt" 2>"$work/err")
     rc=$?
     [[ $rc == 1 ]] || fail "$name: exit $rc expected 1"
-    [[ "$out" == $'Error\nError\nError\n2.00' ]] || fail "$name: stdout [$out]"
+    [[ "$out" == $'Error\nError\nError\n2.00\nError' ]] || fail "$name: stdout [$out]"
     [[ "$(cat "$work/err")" == "$expected" ]] || fail "$name: stderr [$(cat "$work/err")] expected [$expected]"
 }
 expect_diagnostics file "$(diagnostics "$work/bad.txt")" "$work/bad.txt"
@@ -79,28 +80,27 @@ expect_error() {
     grep -qxF -- "$message" "$work/err" || fail "$name: stderr [$(cat "$work/err")] expected [$message]"
 }
 
-expect_error missing-input "Sorry, Specified File '$work/none.txt' is Not Exist!" "$work/none.txt"
+expect_error missing-input "quorvane-cli: $work/none.txt: No such file or directory" "$work/none.txt"
 [[ ! -e "$work/none.txt" ]] || fail "a missing input file is created"
-expect_error input-is-folder "Open File '$work' Failed!" "$work"
-mkfifo "$work/fifo"
-expect_error input-is-fifo "Open File '$work/fifo' Failed!" "$work/fifo"
-expect_error output-in-missing-folder "Open File '$work/no/out.txt' Failed!" "$work/in.txt" -o "$work/no/out.txt"
-expect_error output-is-folder "Open File '$work' Failed!" "$work/in.txt" -o "$work"
+expect_error output-in-missing-folder "quorvane-cli: $work/no/out.txt: No such file or directory" \
+    "$work/in.txt" -o "$work/no/out.txt"
+expect_error output-is-folder "quorvane-cli: $work: Is a directory" "$work/in.txt" -o "$work"
 if [[ -w /dev/full ]]; then
     # The values are printed; the file that could not be stored is reported.
     out=$("$cli" "$work/in.txt" -o /dev/full 2>"$work/err")
     rc=$?
     [[ $rc == 2 ]] || fail "output-full: exit $rc expected 2"
     [[ "$out" == $'2.00\n4.00' ]] || fail "output-full: stdout [$out]"
-    grep -qxF "Write File '/dev/full' Failed!" "$work/err" || fail "output-full: message [$(cat "$work/err")]"
+    grep -qxF "quorvane-cli: /dev/full: No space left on device" "$work/err" ||
+        fail "output-full: message [$(cat "$work/err")]"
 fi
 cp "$work/in.txt" "$work/keep.txt"
-expect_error output-is-input "Output File '$work/./in.txt' is the Input File!" "$work/in.txt" -o "$work/./in.txt"
+expect_error output-is-input "quorvane-cli: $work/./in.txt: is the input file" "$work/in.txt" -o "$work/./in.txt"
 ln -s "$work/in.txt" "$work/link.txt"
-expect_error output-is-input-by-link "Output File '$work/link.txt' is the Input File!" "$work/in.txt" -o "$work/link.txt"
+expect_error output-is-input-by-link "quorvane-cli: $work/link.txt: is the input file" "$work/in.txt" -o "$work/link.txt"
 out=$("$cli" -o "$work/link.txt" <"$work/in.txt" 2>"$work/err")
 [[ $? == 2 && -z "$out" ]] || fail "output-is-standard-input: exit or stdout"
-grep -qxF "Output File '$work/link.txt' is the Input File!" "$work/err" || fail "output-is-standard-input: message [$(cat "$work/err")]"
+grep -qxF "quorvane-cli: $work/link.txt: is the input file" "$work/err" || fail "output-is-standard-input: message [$(cat "$work/err")]"
 cmp -s "$work/in.txt" "$work/keep.txt" || fail "the input file changed"
 # expect_usage NAME EXPECTED_FIRST_LINE ARGS...  (exit 2, nothing on standard output,
 # standard error exactly the line given and the hint)
@@ -119,6 +119,7 @@ expect_usage long-option "unknown option '--bogus'" --bogus
 expect_usage short-option "unknown option '-x'" -x "$work/in.txt"
 expect_usage two-inputs "extra argument 'b'" a b
 expect_usage o-without-path "option '-o' needs a file name" -o
+expect_usage o-dash "option '-o' needs a file name, not '-': the values go to standard output" -o -
 expect_usage second-o "option '-o' given more than once" -o "$work/a.txt" -o "$work/b.txt"
 [[ ! -e "$work/a.txt" && ! -e "$work/b.txt" ]] || fail "a usage error wrote an output file"
 expect_usage jobs-zero "option '-j' needs a positive whole number, not '0'" -j 0
@@ -142,6 +143,58 @@ for jobs in '-j 2' '-j3' '--jobs 4' '--jobs=2'; do
         cmp -s "$work/many-1.$kind" "$work/many-n.$kind" || fail "$jobs: the $kind differ from -j 1"
     done
 done
+
+# Every input the tool can open is read as the file is, on one thread and on
+# two; a directory and a file it may not read are refused. Root reads every
+# file: there, the tool runs as nobody to meet one it may not read.
+# expect_input NAME VALUES_FILE EXPECTED_STDERR STATUS COMMAND: COMMAND, run by
+# eval with $jobs 1 and then 2, gives these values, messages and exit status
+expect_input() {
+    local name=$1 values=$2 message=$3 status=$4 jobs rc
+    for jobs in 1 2; do
+        eval "$5" >"$work/input.out" 2>"$work/input.err"
+        rc=$?
+        [[ $rc == "$status" ]] || fail "$name -j $jobs: exit $rc expected $status"
+        cmp -s "$work/input.out" "$values" || fail "$name -j $jobs: the values differ"
+        [[ "$(cat "$work/input.err")" == "$message" ]] ||
+            fail "$name -j $jobs: stderr [$(cat "$work/input.err")] expected [$message]"
+    done
+}
+many=$work/many-1.values
+mkfifo "$work/fifo"
+expect_input pipe "$many" "" 1 'cat "$work/many.txt" | "$cli" -q -j "$jobs"'
+expect_input named-pipe "$many" "" 1 'cat "$work/many.txt" >"$work/fifo" & "$cli" -q -j "$jobs" "$work/fifo"'
+expect_input /dev/stdin "$many" "" 1 'cat "$work/many.txt" | "$cli" -q -j "$jobs" /dev/stdin'
+expect_input process-substitution "$many" "" 1 '"$cli" -q -j "$jobs" <(cat "$work/many.txt")'
+expect_input /dev/null /dev/null "" 0 '"$cli" -q -j "$jobs" /dev/null'
+expect_input directory /dev/null "quorvane-cli: $work: Is a directory" 2 '"$cli" -q -j "$jobs" "$work"'
+install -m 000 "$work/many.txt" "$work/locked.txt"
+unprivileged=()
+((EUID != 0)) || { unprivileged=(setpriv --reuid=nobody --regid=nogroup --clear-groups) && chmod o+x "$work"; }
+if "${unprivileged[@]}" "$cli" --version >/dev/null 2>&1; then
+    expect_input unreadable /dev/null "quorvane-cli: $work/locked.txt: Permission denied" 2 \
+        '"${unprivileged[@]}" "$cli" -q -j "$jobs" "$work/locked.txt"'
+else
+    echo "NOT CHECKED: A FILE THAT CANNOT BE READ (${unprivileged[*]} CANNOT RUN $cli)"
+fi
+
+# -j 1000 runs as -j 256: the tool has 256 threads while it waits for more of
+# an input that it has read in more than 256 parts.
+awk 'BEGIN { for (i = 0; i < 100000; i++) printf "1 // %0200d\n", i }' >"$work/wide.txt"
+"$cli" -q -j 1000 "$work/fifo" >/dev/null &
+pid=$!
+exec {feed}>"$work/fifo"
+cat "$work/wide.txt" >&"$feed"
+size=$(stat -c %s "$work/wide.txt")
+for ((tries = 0; tries < 600; tries++)); do
+    read_bytes=$(sed -n 's/^rchar: //p' "/proc/$pid/io" 2>/dev/null)
+    ((${read_bytes:-$size} >= size)) && break # all read, or the tool has ended
+    sleep 0.1
+done
+threads=("/proc/$pid/task/"*)
+exec {feed}>&-
+wait "$pid" || fail "-j 1000: exit $?"
+[[ ${#threads[@]} == 256 ]] || fail "-j 1000: ${#threads[@]} threads, expected 256"
 
 # A reader that stops early: the tool ends as with -j 1, killed by SIGPIPE,
 # or with SIGPIPE ignored after the diagnostics so far and the write error.
@@ -179,7 +232,7 @@ fi
 
 # A read error of the input after it was opened.
 if [[ -r /proc/self/mem ]]; then
-    expect_error input-read-error "Open File '/proc/self/mem' Failed!" /proc/self/mem
+    expect_error input-read-error "quorvane-cli: /proc/self/mem: Input/output error" /proc/self/mem
 fi
 
 # A path with blanks, quotes and shell characters is only a path.

@@ -3,6 +3,9 @@
 # binary garbage, names and numbers at and beyond the limits. Each line gives
 # its value or Error; the tool never crashes. QUORVANE_CLI names the program.
 set -u
+# The last command of a pipeline runs in this shell, so that a failure that
+# `run` counts at the end of `generator | run ...` counts for the script.
+shopt -s lastpipe
 source "$(dirname "$0")/common.sh"
 
 # run NAME EXPECTED_STDOUT EXPECTED_STATUS < input

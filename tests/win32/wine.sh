@@ -5,7 +5,8 @@
 #       makes the wine prefix, once: it is kept and reused by later runs
 #   wine.sh probe WINE PREFIX
 #       exits 0 if WINE runs a 32-bit program (the prefix's command
-#       interpreter) in PREFIX and it reports itself as 32-bit
+#       interpreter) in PREFIX and it reports itself as 32-bit; otherwise
+#       prints the head of the line in capitals that tells so and exits 1
 #   wine.sh run WINE PREFIX DRIVER GROUP PROGRAM
 #       runs one group of the test driver against PROGRAM (a Linux path),
 #       the driver started by WINE
@@ -40,7 +41,10 @@ probe)
     "$wineserver" -k 2>/dev/null || true
     case $architecture in
     x86*) exit 0 ;;
-    *) exit 1 ;;
+    *)
+        echo "THIS MACHINE CANNOT RUN 32-BIT PROGRAMS ($wine DID NOT RUN ONE)"
+        exit 1
+        ;;
     esac
     ;;
 run)

@@ -1,11 +1,13 @@
 // The calculator's file access: opening an input file safely, reading it in
-// blocks, writing the output file with every error noticed, and telling
-// whether two paths name the same file. Paths are 8-bit text, passed to the
-// system unchanged.
+// blocks, writing the output file with every error noticed, and the identity
+// of a file, by which its names and streams are told apart. Paths are 8-bit
+// text, passed to the system unchanged.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,7 +40,20 @@ bool WriteBytes(std::FILE* file, std::string_view bytes);
 // Flushes and closes the file; false if anything written was not stored.
 bool CloseOutputFile(FileHandle& file);
 
-// True when both paths exist and name the same file, however they are spelt.
-bool IsSameFile(const std::string& a, const std::string& b);
+// A file as the system tells files apart (its device and number; on Windows
+// its volume and index): alike for every name, link and open stream of one
+// file.
+struct FileIdentity {
+    std::uint64_t volume = 0;
+    std::uint64_t index = 0;
+    bool regular = false;  // a regular file, which writing it empties first
+
+    bool operator==(const FileIdentity&) const = default;
+};
+
+// The identity of the file that `path` names, or that `stream` has open;
+// nothing when it cannot be known (no such file).
+std::optional<FileIdentity> IdentityOf(const std::string& path);
+std::optional<FileIdentity> IdentityOf(std::FILE* stream);
 
 }  // namespace quorvane::batch
