@@ -1,4 +1,7 @@
-// The fixture of the dialog tests: the main dialog on a scripted window.
+// The fixture of the dialog tests: the main dialog on a scripted window. The
+// tests see the dialog as its user does, through the window: every handler
+// ends by copying the members into the controls and the next one starts by
+// copying them back, so the controls show the dialog's state.
 #pragma once
 
 #include <gtest/gtest.h>
