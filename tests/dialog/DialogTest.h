@@ -14,8 +14,6 @@
 #include "resource.h"
 #include "window/QuorvaneDlg.h"
 
-using quorvane::window::CQuorvaneDlg;
-
 inline constexpr std::string_view kSampleText =
     "((((1+2)+(3+4)+(5+6)+(7+8)+(9+10))*6+8)-2)/2.0\r\n\r\n1+1\r\n\r\n5*5+1.6";
 inline constexpr std::string_view kSampleResults = "168.00   \r\n2.00   \r\n26.60   \r\n";
@@ -50,6 +48,6 @@ class DialogTest : public ::testing::Test {
 
     std::string Text(int id) const { return window.ControlText(id); }
 
-    ScriptedWindow window;
-    CQuorvaneDlg dialog{window};
+    quorvane::window::scripted::ScriptedWindow window;
+    quorvane::window::CQuorvaneDlg dialog{window};
 };

@@ -13,6 +13,7 @@ namespace {
 using ::PrintTo;
 using quorvane::batch::MsgFileNotExist;
 using quorvane::window::FileDialogKind;
+using quorvane::window::FileDialogRequest;
 
 class FileOptionsTest : public DialogTest {
   protected:

@@ -12,6 +12,8 @@
 namespace {
 
 using ::PrintTo;
+using quorvane::window::scripted::CalcFromTo;
+using quorvane::window::scripted::ScriptedWindow;
 
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kSanitized = true;

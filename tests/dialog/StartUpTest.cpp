@@ -16,6 +16,7 @@ using quorvane::window::IconHandle;
 using quorvane::window::IconSize;
 using quorvane::window::kButtonClicked;
 using quorvane::window::SkinLibrary;
+using quorvane::window::scripted::ScriptedWindow;
 
 namespace {
 
