@@ -12,6 +12,7 @@
 #include "window/QuorvaneDlg.h"
 
 using quorvane::window::CQuorvaneDlg;
+using quorvane::window::scripted::ScriptedWindow;
 
 namespace {
 

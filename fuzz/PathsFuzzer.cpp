@@ -17,6 +17,9 @@
 #include "TempFolder.h"
 #include "resource.h"
 
+using quorvane::window::scripted::CalcFromTo;
+using quorvane::window::scripted::ScriptedWindow;
+
 namespace {
 
 // The fuzzer's files, in a folder removed at exit.

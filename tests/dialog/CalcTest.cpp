@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "DialogTest.h"
+#include "DialogTestSeam.h"
 #include "TempFolder.h"
 #include "batch/Messages.h"
 
@@ -22,6 +23,7 @@ using quorvane::batch::MsgFileNotExist;
 using quorvane::batch::MsgOpenFailed;
 using quorvane::batch::MsgOutputIsInput;
 using quorvane::batch::MsgWriteFailed;
+using quorvane::window::DialogTestSeam;
 
 using namespace std::string_literals;
 
@@ -49,7 +51,9 @@ class CalcTest : public DialogTest {
 
 // ---------------------------------------------------------------------------
 // Failures before anything is evaluated: the message, the focus, and nothing
-// changed, in the controls or in the members.
+// changed, in the controls or in the members. The members show after the
+// same failure through the keypad's "=", which writes them back into the
+// controls whatever the evaluation did.
 
 struct EarlyFailure {
     const char* name;
@@ -98,11 +102,14 @@ TEST_P(EarlyFailureTest, ShowsItsMessageMovesTheFocusAndChangesNothing) {
     EXPECT_EQ(Text(IDC_EXPRESSION), failure.expression);
     EXPECT_EQ(Text(IDC_RESULT), "typed result");
     EXPECT_EQ(Text(IDC_INPUT_FILE), inputFile);
-    EXPECT_EQ(dialog.m_strExpression, failure.expression);
-    EXPECT_EQ(dialog.m_strResult, "typed result");
-    EXPECT_EQ(dialog.m_strInputFile, inputFile);
-    EXPECT_EQ(dialog.m_bInputFrom, failure.inputFrom);
     EXPECT_TRUE(window.EditorStarts().empty());
+
+    window.Click(IDC_KEY_EQUALS);
+    EXPECT_EQ(window.Messages(), std::vector<std::string>(2, failure.message(inputFile)));
+    EXPECT_EQ(Text(IDC_EXPRESSION), failure.expression);
+    EXPECT_EQ(Text(IDC_RESULT), "typed result");
+    EXPECT_EQ(Text(IDC_INPUT_FILE), inputFile);
+    EXPECT_EQ(window.IsChecked(IDC_INPUT_FROM), failure.inputFrom);
 }
 
 INSTANTIATE_TEST_SUITE_P(Calc, EarlyFailureTest, ::testing::ValuesIn(kEarlyFailures), CaseName());
@@ -125,7 +132,7 @@ TEST_F(CalcTest, AnUnreadableInputFileIsReportedAsNotExisting) {
 TEST_F(CalcTest, TheReaderRefusesNoPathAndLeavesTheTextAlone) {
     Open();
     std::string text = "kept";
-    EXPECT_FALSE(dialog.ReadInputFile("", text));
+    EXPECT_FALSE(DialogTestSeam::ReadInputFile(dialog, "", text));
     EXPECT_EQ(text, "kept");
     ExpectOneMessage(std::string(kMsgInputFileInvalid));
 }
@@ -133,7 +140,7 @@ TEST_F(CalcTest, TheReaderRefusesNoPathAndLeavesTheTextAlone) {
 TEST_F(CalcTest, TheReaderAppendsTheLoadedText) {
     Open();
     std::string text = "kept";
-    EXPECT_TRUE(dialog.ReadInputFile(folder.Write("in.txt", "1\n2"), text));
+    EXPECT_TRUE(DialogTestSeam::ReadInputFile(dialog, folder.Write("in.txt", "1\n2"), text));
     EXPECT_EQ(text, "kept1\r\n2");
     EXPECT_TRUE(window.Messages().empty());
 }
@@ -193,8 +200,6 @@ TEST_P(InputFileTest, LoadsTheTextAndShowsItsResults) {
     EXPECT_TRUE(window.Messages().empty());
     EXPECT_EQ(Text(IDC_EXPRESSION), input.loaded);
     EXPECT_EQ(Text(IDC_RESULT), input.results);
-    EXPECT_EQ(dialog.m_strExpression, input.loaded);
-    EXPECT_EQ(dialog.m_strResult, input.results);
 }
 
 INSTANTIATE_TEST_SUITE_P(Calc, InputFileTest, ::testing::ValuesIn(kInputCases), CaseName());
@@ -314,9 +319,13 @@ TEST_P(OutputFailureTest, KeepsTheResultsAndFocusesTheOutputName) {
     ExpectOneMessage(failure.message(path));
     EXPECT_EQ(window.Focus(), IDC_OUTPUT_FILE);
     EXPECT_EQ(Text(IDC_RESULT), "2.00   \r\n6.00   \r\n");
-    EXPECT_EQ(dialog.m_strResult, "2.00   \r\n6.00   \r\n");
     EXPECT_TRUE(window.EditorStarts().empty());
-    EXPECT_FALSE(dialog.WriteOutputFile(path, "1 = 1.00\r\n\r\n"));
+
+    // The writer fails again on the next press, with the same message.
+    window.Click(IDOK);
+    EXPECT_EQ(window.Messages(), std::vector<std::string>(2, failure.message(path)));
+    EXPECT_EQ(window.Focus(), IDC_OUTPUT_FILE);
+    EXPECT_TRUE(window.EditorStarts().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Calc, OutputFailureTest, ::testing::ValuesIn(kOutputFailures), CaseName());

@@ -1,4 +1,7 @@
-// The fixture of the dialog tests: the main dialog on a scripted window.
+// The fixture of the dialog tests: the main dialog on a scripted window. The
+// tests see the dialog as its user does, through the window: every handler
+// ends by copying the members into the controls and the next one starts by
+// copying them back, so the controls show the dialog's state.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,8 +13,6 @@
 #include "ScriptedWindow.h"
 #include "resource.h"
 #include "window/QuorvaneDlg.h"
-
-using quorvane::window::CQuorvaneDlg;
 
 inline constexpr std::string_view kSampleText =
     "((((1+2)+(3+4)+(5+6)+(7+8)+(9+10))*6+8)-2)/2.0\r\n\r\n1+1\r\n\r\n5*5+1.6";
@@ -47,6 +48,6 @@ class DialogTest : public ::testing::Test {
 
     std::string Text(int id) const { return window.ControlText(id); }
 
-    ScriptedWindow window;
-    CQuorvaneDlg dialog{window};
+    quorvane::window::scripted::ScriptedWindow window;
+    quorvane::window::CQuorvaneDlg dialog{window};
 };

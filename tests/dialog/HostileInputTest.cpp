@@ -12,6 +12,8 @@
 namespace {
 
 using ::PrintTo;
+using quorvane::window::scripted::CalcFromTo;
+using quorvane::window::scripted::ScriptedWindow;
 
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kSanitized = true;
@@ -96,7 +98,7 @@ TEST_F(HostileInputTest, MillionsOfShortLines) {
     const std::string results = CalcFile(Repeat("1+1\n", lines));
     EXPECT_EQ(results.size(), lines * 9);
     EXPECT_EQ(results.substr(results.size() - 9), "2.00   \r\n");
-    EXPECT_EQ(dialog.m_strExpression.size(), lines * 5);
+    EXPECT_EQ(window.At(IDC_EXPRESSION).text.size(), lines * 5);
 }
 
 TEST_F(HostileInputTest, BinaryGarbageGivesOneResultPerLine) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "DialogTest.h"
+#include "DialogTestSeam.h"
 #include "TempFolder.h"
 #include "batch/Messages.h"
 
@@ -11,6 +12,7 @@ namespace {
 using ::PrintTo;
 using quorvane::batch::kMsgInputExpression;
 using quorvane::batch::kMsgInputFileName;
+using quorvane::window::DialogTestSeam;
 
 constexpr std::string_view kTwoLines = "12\r\n345";
 
@@ -28,7 +30,6 @@ class KeypadTest : public DialogTest {
 
     void ExpectBox(std::string_view text, std::size_t caret) {
         EXPECT_EQ(Text(IDC_EXPRESSION), text);
-        EXPECT_EQ(dialog.m_strExpression, text);
         EXPECT_EQ(window.At(IDC_EXPRESSION).caret, caret);
         EXPECT_EQ(window.At(IDC_EXPRESSION).anchor, caret) << "the selection is dropped";
         EXPECT_EQ(window.Focus(), IDC_EXPRESSION);
@@ -128,7 +129,6 @@ TEST_P(EditKeyTest, EditsTheTextAtTheCaret) {
     ExpectBox(edit.text, edit.caret);
     const bool clears = edit.id == IDC_KEY_CLEAR;
     EXPECT_EQ(Text(IDC_RESULT), clears ? "" : kSampleResults);
-    EXPECT_EQ(dialog.m_strResult, clears ? "" : kSampleResults);
     EXPECT_TRUE(window.Messages().empty());
 }
 
@@ -235,11 +235,11 @@ TEST_F(KeypadTest, AFunctionTemplateIsFilledInAtItsCaret) {
 
 TEST_F(KeypadTest, SignAppendsAMinusAndRemembersIt) {
     Prepare("", 0, 0);
-    EXPECT_EQ(dialog.m_strKeyText, "");
+    EXPECT_EQ(DialogTestSeam::KeyText(dialog), "");
     Press(IDC_KEY_5);
     Press(IDC_KEY_SIGN);
     ExpectBox("5-", 2);
-    EXPECT_EQ(dialog.m_strKeyText, "-");
+    EXPECT_EQ(DialogTestSeam::KeyText(dialog), "-");
 }
 
 TEST_F(KeypadTest, TheCaptionAtTheMomentOfThePressDecides) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "DialogTest.h"
+#include "TempFolder.h"
 #include "window/QuorvaneApp.h"
 
 using quorvane::window::AppPlatform;
@@ -15,6 +16,7 @@ using quorvane::window::IconHandle;
 using quorvane::window::IconSize;
 using quorvane::window::kButtonClicked;
 using quorvane::window::SkinLibrary;
+using quorvane::window::scripted::ScriptedWindow;
 
 namespace {
 
@@ -25,8 +27,6 @@ TEST_F(DialogTest, OpensWithTheSampleLinesAndTheirResults) {
     Open();
     EXPECT_EQ(Text(IDC_EXPRESSION), kSampleText);
     EXPECT_EQ(Text(IDC_RESULT), kSampleResults);
-    EXPECT_EQ(dialog.m_strExpression, kSampleText);
-    EXPECT_EQ(dialog.m_strResult, kSampleResults);
     EXPECT_TRUE(window.Messages().empty());
     EXPECT_TRUE(window.EditorStarts().empty());
     EXPECT_TRUE(window.FileRequests().empty());
@@ -38,8 +38,6 @@ TEST_F(DialogTest, OpensWithTheFileOptionsOffAndTheirControlsDisabled) {
     for (const int id : kFileSideControls) EXPECT_FALSE(window.At(id).enabled) << id;
     EXPECT_FALSE(window.IsChecked(IDC_INPUT_FROM));
     EXPECT_FALSE(window.IsChecked(IDC_OUTPUT_TO));
-    EXPECT_FALSE(dialog.m_bInputFrom);
-    EXPECT_FALSE(dialog.m_bOutputTo);
     EXPECT_EQ(Text(IDC_INPUT_FILE), "");
     EXPECT_EQ(Text(IDC_OUTPUT_FILE), "");
     for (const int id : {IDC_EXPRESSION, IDC_RESULT, IDOK, IDCANCEL, IDC_HELP_BUTTON,
@@ -54,8 +52,8 @@ TEST_F(DialogTest, OpensWithTheAboutItemAndBothIcons) {
     EXPECT_EQ(window.SystemMenuItems()[0].commandId, 0x0010u);
     EXPECT_EQ(window.SystemMenuItems()[0].text, "关于 Quorvane(&A)...");
 
+    // The icon loaded once, and kept for both sizes.
     EXPECT_EQ(window.IconLoads(), 1);
-    EXPECT_EQ(dialog.m_hIcon, ScriptedWindow::kAppIcon);
     const std::vector<std::pair<IconHandle, IconSize>> expected = {
         {ScriptedWindow::kAppIcon, IconSize::Big}, {ScriptedWindow::kAppIcon, IconSize::Small}};
     EXPECT_EQ(window.Icons(), expected);
@@ -159,39 +157,36 @@ TEST_F(DialogTest, NotificationsOutsideTheMapDoNothing) {
     EXPECT_FALSE(window.Ended());
 }
 
-// Every way of evaluating goes through the one virtual OnOK.
-class CountingDialog : public CQuorvaneDlg {
-  public:
-    using CQuorvaneDlg::CQuorvaneDlg;
-    void OnOK() override {
-        ++evaluations;
-        CQuorvaneDlg::OnOK();
-    }
-    int evaluations = 0;
-};
-
-TEST(DialogEvaluation, EveryWayOfEvaluatingCallsTheVirtualOnOK) {
+// Every way of evaluating runs the evaluation once, and no other button runs
+// it: with "&Output To" on, each evaluation writes the output file and starts
+// the editor.
+TEST(DialogEvaluation, EveryWayOfEvaluatingRunsTheEvaluationOnce) {
+    TempFolder folder;
+    const std::string output = folder.Path("out.txt");
     ScriptedWindow window;
-    CountingDialog dialog(window);
+    CQuorvaneDlg dialog(window);
     window.Open(dialog);
-    EXPECT_EQ(dialog.evaluations, 1);  // the initialisation
-
-    window.Click(IDOK);
-    EXPECT_EQ(dialog.evaluations, 2);
-    window.Click(IDC_KEY_EQUALS);
-    EXPECT_EQ(dialog.evaluations, 3);
-
-    window.Click(IDC_INPUT_FROM);
-    window.QueueFileAnswer(std::string("/no/such/file.txt"));
-    window.Click(IDC_BROWSE_INPUT);
-    EXPECT_EQ(dialog.evaluations, 4);
+    EXPECT_EQ(window.ControlText(IDC_RESULT), kSampleResults);  // the initialisation
 
     window.Click(IDC_OUTPUT_TO);
-    window.QueueFileAnswer(std::string("/tmp/out.txt"));
+    window.Type(IDC_OUTPUT_FILE, output);
+    window.Click(IDOK);
+    EXPECT_EQ(window.EditorStarts().size(), 1u);
+    window.Click(IDC_KEY_EQUALS);
+    EXPECT_EQ(window.EditorStarts().size(), 2u);
+
+    window.Click(IDC_INPUT_FROM);
+    window.QueueFileAnswer(folder.Write("in.txt", "7*6\n"));
+    window.Click(IDC_BROWSE_INPUT);
+    EXPECT_EQ(window.EditorStarts().size(), 3u);
+    EXPECT_EQ(window.ControlText(IDC_RESULT), "42.00   \r\n");
+
+    window.QueueFileAnswer(folder.Path("other.txt"));
     window.Click(IDC_BROWSE_OUTPUT);  // picks a name only
     window.Click(IDC_KEY_7);
     window.Click(IDC_HELP_BUTTON);
-    EXPECT_EQ(dialog.evaluations, 4);
+    EXPECT_EQ(window.EditorStarts().size(), 3u);
+    EXPECT_EQ(window.Messages().size(), 1u) << "the help text only";
 }
 
 // The application's start-up, recorded call by call.

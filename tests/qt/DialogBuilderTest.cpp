@@ -18,6 +18,11 @@
 #include "DialogFont.h"
 #include "resource.h"
 
+using quorvane::window::qt::BuildDialog;
+using quorvane::window::qt::DialogControls;
+using quorvane::window::qt::DialogFont;
+using quorvane::window::qt::DialogFontFaces;
+
 namespace {
 
 // The dialog base units, worked out here on their own: the average width of

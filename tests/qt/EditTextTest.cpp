@@ -5,6 +5,11 @@
 
 #include "EditText.h"
 
+using quorvane::window::qt::MemberIndex;
+using quorvane::window::qt::MemberText;
+using quorvane::window::qt::WidgetPosition;
+using quorvane::window::qt::WidgetText;
+
 Q_DECLARE_METATYPE(std::string)
 
 class EditTextTest : public QObject {

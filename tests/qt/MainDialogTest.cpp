@@ -31,6 +31,8 @@
 using quorvane::window::CQuorvaneApp;
 using quorvane::window::CQuorvaneDlg;
 using quorvane::window::HelpText;
+using quorvane::window::qt::QtAppPlatform;
+using quorvane::window::qt::QtDialogWindow;
 
 namespace {
 

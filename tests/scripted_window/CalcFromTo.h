@@ -8,7 +8,7 @@
 #include "resource.h"
 #include "window/QuorvaneDlg.h"
 
-using quorvane::window::CQuorvaneDlg;
+namespace quorvane::window::scripted {
 
 inline void CalcFromTo(ScriptedWindow& window, const std::string& input,
                        const std::string& output) {
@@ -20,3 +20,5 @@ inline void CalcFromTo(ScriptedWindow& window, const std::string& input,
     window.Type(IDC_OUTPUT_FILE, output);
     window.Click(IDOK);
 }
+
+}  // namespace quorvane::window::scripted

@@ -6,7 +6,7 @@
 #include "DialogTemplates.h"
 #include "WindowStyles.h"
 
-using quorvane::window::kButtonClicked;
+namespace quorvane::window::scripted {
 
 namespace {
 
@@ -150,3 +150,5 @@ void ScriptedWindow::SystemCommand(unsigned commandId) {
     if (!IsOpen()) throw std::logic_error("a system command to a window that is not open");
     m_events->OnSysCommand(commandId, 0);
 }
+
+}  // namespace quorvane::window::scripted

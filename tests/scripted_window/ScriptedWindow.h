@@ -17,11 +17,7 @@
 
 #include "window/DialogWindow.h"
 
-using quorvane::window::DialogEvents;
-using quorvane::window::DialogWindow;
-using quorvane::window::FileDialogRequest;
-using quorvane::window::IconHandle;
-using quorvane::window::IconSize;
+namespace quorvane::window::scripted {
 
 class ScriptedWindow : public DialogWindow {
   public:
@@ -137,3 +133,5 @@ class ScriptedWindow : public DialogWindow {
     int m_aboutBoxes = 0;
     int m_iconLoads = 0;
 };
+
+}  // namespace quorvane::window::scripted

@@ -6,6 +6,8 @@
 
 #include "Utf8Text.h"
 
+using quorvane::window::win32::Utf8FromWide;
+
 namespace {
 
 // How much of a long text a report shows around the first difference.

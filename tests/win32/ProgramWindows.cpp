@@ -4,6 +4,8 @@
 
 #include "Utf8Text.h"
 
+using quorvane::window::win32::WideFromUtf8;
+
 namespace {
 
 struct WindowSearch {

@@ -6,6 +6,8 @@
 #include "DialogBuilder.h"
 #include "resource.h"
 
+namespace quorvane::window::qt {
+
 void RunAboutBox(QWidget* parent) {
     const DialogTemplate* aboutTemplate = FindDialogTemplate(IDD_ABOUTBOX);
     if (aboutTemplate == nullptr) {
@@ -18,3 +20,5 @@ void RunAboutBox(QWidget* parent) {
     }
     box.exec();
 }
+
+}  // namespace quorvane::window::qt

@@ -4,5 +4,9 @@
 
 #include <QWidget>
 
+namespace quorvane::window::qt {
+
 // Runs it modally over `parent` until OK, Enter, Escape or its close box.
 void RunAboutBox(QWidget* parent);
+
+}  // namespace quorvane::window::qt

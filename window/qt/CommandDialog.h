@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <functional>
 
+namespace quorvane::window::qt {
+
 class CommandDialog : public QDialog {
   public:
     explicit CommandDialog(std::function<void()> onCancelCommand)
@@ -16,3 +18,5 @@ class CommandDialog : public QDialog {
   private:
     std::function<void()> m_onCancelCommand;
 };
+
+}  // namespace quorvane::window::qt

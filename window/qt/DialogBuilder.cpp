@@ -15,6 +15,8 @@
 #include "MultiLineEditKeys.h"
 #include "WindowStyles.h"
 
+namespace quorvane::window::qt {
+
 namespace {
 
 constexpr std::uint32_t kButtonTypeMask = 0xF;
@@ -153,3 +155,5 @@ DialogControls BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate
     }
     return controls;
 }
+
+}  // namespace quorvane::window::qt

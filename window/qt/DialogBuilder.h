@@ -10,6 +10,8 @@
 
 #include "DialogTemplates.h"
 
+namespace quorvane::window::qt {
+
 // The widgets of a built dialog, by control id and in template order.
 class DialogControls {
   public:
@@ -31,3 +33,5 @@ class DialogControls {
 // QLineEdit), buttons (QGroupBox, QCheckBox or QPushButton by button style),
 // statics (QLabel with text or icon).
 DialogControls BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate);
+
+}  // namespace quorvane::window::qt

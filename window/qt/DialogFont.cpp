@@ -2,6 +2,8 @@
 
 #include <QFontDatabase>
 
+namespace quorvane::window::qt {
+
 QStringList DialogFontFaces(const DialogTemplate& dialogTemplate) {
     QStringList faces{QString::fromUtf8(dialogTemplate.face)};
     if (faces.front() == QStringLiteral("宋体")) {
@@ -23,3 +25,5 @@ QFont DialogFont(const DialogTemplate& dialogTemplate) {
     font.setPointSize(dialogTemplate.pointSize);
     return font;
 }
+
+}  // namespace quorvane::window::qt

@@ -8,8 +8,12 @@
 
 #include "DialogTemplates.h"
 
+namespace quorvane::window::qt {
+
 // The faces tried in turn: the template's own, its Latin name, then a
 // CJK-capable substitute.
 QStringList DialogFontFaces(const DialogTemplate& dialogTemplate);
 
 QFont DialogFont(const DialogTemplate& dialogTemplate);
+
+}  // namespace quorvane::window::qt

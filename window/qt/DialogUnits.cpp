@@ -4,6 +4,8 @@
 #include <QTextLayout>
 #include <QtMath>
 
+namespace quorvane::window::qt {
+
 namespace {
 
 // value * numerator / denominator, rounded half away from zero.
@@ -40,3 +42,5 @@ QRect MapDialogRect(const QRect& dialogUnits, DialogBaseUnits units) {
             MulDiv(dialogUnits.width(), units.charWidth, 4),
             MulDiv(dialogUnits.height(), units.charHeight, 8)};
 }
+
+}  // namespace quorvane::window::qt

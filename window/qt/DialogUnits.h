@@ -10,6 +10,8 @@
 #include <QFont>
 #include <QRect>
 
+namespace quorvane::window::qt {
+
 struct DialogBaseUnits {
     int charWidth;   // average width of the letters, rounded
     int charHeight;  // the height of a laid-out line of text
@@ -19,3 +21,5 @@ DialogBaseUnits BaseUnitsOf(const QFont& font);
 
 // Scales each coordinate, rounding to the nearest pixel.
 QRect MapDialogRect(const QRect& dialogUnits, DialogBaseUnits units);
+
+}  // namespace quorvane::window::qt

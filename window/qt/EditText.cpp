@@ -1,5 +1,7 @@
 #include "EditText.h"
 
+namespace quorvane::window::qt {
+
 namespace {
 
 constexpr char16_t kLoneCrSymbol = u'\u240D';
@@ -124,3 +126,5 @@ qsizetype WidgetPosition(QStringView widgetText, std::size_t memberIndex) {
     }
     return i;
 }
+
+}  // namespace quorvane::window::qt

@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+namespace quorvane::window::qt {
+
 QString WidgetText(std::string_view memberText);
 std::string MemberText(QStringView widgetText);
 
@@ -21,3 +23,5 @@ std::size_t MemberIndex(QStringView widgetText, qsizetype position);
 // The widget position of the member index; an index inside a line break or a
 // multi-byte character gives the position before it, one past the end the end.
 qsizetype WidgetPosition(QStringView widgetText, std::size_t memberIndex);
+
+}  // namespace quorvane::window::qt

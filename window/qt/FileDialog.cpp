@@ -3,7 +3,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-using quorvane::window::FileDialogKind;
+namespace quorvane::window::qt {
 
 namespace {
 
@@ -70,3 +70,5 @@ std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogRequest& r
     }
     return dialog.selectedFiles().front();
 }
+
+}  // namespace quorvane::window::qt

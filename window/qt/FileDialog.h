@@ -7,7 +7,7 @@
 
 #include "window/DialogWindow.h"
 
-using quorvane::window::FileDialogRequest;
+namespace quorvane::window::qt {
 
 // The file-type list entry, "description (pattern)".
 QString FileTypeFilter(const FileDialogRequest& request);
@@ -22,3 +22,5 @@ QString StartFolder(const FileDialogRequest& request);
 // when cancelled. Qt's own dialog, not the desktop's, so that it looks and
 // behaves the same everywhere.
 std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogRequest& request);
+
+}  // namespace quorvane::window::qt

@@ -2,6 +2,8 @@
 
 #include "resource.h"
 
+namespace quorvane::window::qt {
+
 QIcon IconResource(int iconId) {
     if (iconId != IDR_MAINFRAME) {
         return {};
@@ -9,3 +11,5 @@ QIcon IconResource(int iconId) {
     QIcon icon(QStringLiteral(":/quorvane/quorvane.ico"));
     return icon.availableSizes().isEmpty() ? QIcon() : icon;
 }
+
+}  // namespace quorvane::window::qt

@@ -3,5 +3,9 @@
 
 #include <QIcon>
 
+namespace quorvane::window::qt {
+
 // Null when there is no icon of that id.
 QIcon IconResource(int iconId);
+
+}  // namespace quorvane::window::qt

@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 
+namespace quorvane::window::qt {
+
 MultiLineEditKeys::MultiLineEditKeys(QObject* parent, QPushButton* defaultButton)
     : QObject(parent), m_defaultButton(defaultButton) {}
 
@@ -23,3 +25,5 @@ bool MultiLineEditKeys::eventFilter(QObject* watched, QEvent* event) {
     }
     return true;
 }
+
+}  // namespace quorvane::window::qt

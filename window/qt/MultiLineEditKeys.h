@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QPushButton>
 
+namespace quorvane::window::qt {
+
 class MultiLineEditKeys : public QObject {
   public:
     // Filters the keys of the edits it is installed on; `defaultButton` may be
@@ -17,3 +19,5 @@ class MultiLineEditKeys : public QObject {
   private:
     QPointer<QPushButton> m_defaultButton;
 };
+
+}  // namespace quorvane::window::qt

@@ -4,7 +4,7 @@
 
 #include "window/QuorvaneApp.h"
 
-using quorvane::window::SkinLibrary;
+namespace quorvane::window::qt {
 
 class NullSkinLibrary final : public SkinLibrary {
   public:
@@ -13,3 +13,5 @@ class NullSkinLibrary final : public SkinLibrary {
     void SetWindowSkin(std::uintptr_t /*window*/, const char* /*skinName*/) override {}
     void SetDialogSkin(const char* /*skinName*/) override {}
 };
+
+}  // namespace quorvane::window::qt

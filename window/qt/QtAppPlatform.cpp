@@ -5,6 +5,8 @@
 #include "QtDialogWindow.h"
 #include "resource.h"
 
+namespace quorvane::window::qt {
+
 std::uintptr_t QtAppPlatform::InstanceHandle() const {
     return reinterpret_cast<std::uintptr_t>(QCoreApplication::instance());
 }
@@ -21,3 +23,5 @@ std::uintptr_t QtAppPlatform::WindowHandle(const DialogWindow& window) const {
     }
     return static_cast<std::uintptr_t>(qtWindow->Dialog().internalWinId());
 }
+
+}  // namespace quorvane::window::qt

@@ -5,9 +5,7 @@
 #include "NullSkinLibrary.h"
 #include "window/QuorvaneApp.h"
 
-using quorvane::window::AppPlatform;
-using quorvane::window::DialogWindow;
-using quorvane::window::SkinLibrary;
+namespace quorvane::window::qt {
 
 class QtAppPlatform final : public AppPlatform {
   public:
@@ -19,3 +17,5 @@ class QtAppPlatform final : public AppPlatform {
   private:
     NullSkinLibrary m_skin;
 };
+
+}  // namespace quorvane::window::qt

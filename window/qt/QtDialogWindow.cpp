@@ -18,7 +18,7 @@
 #include "IconResource.h"
 #include "resource.h"
 
-using quorvane::window::kButtonClicked;
+namespace quorvane::window::qt {
 
 void QtDialogWindow::OpenWithDesktop(const QString& path) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
@@ -249,3 +249,5 @@ void QtDialogWindow::ReturnFocusToDialog() {
     // the active window again, also where no window manager does it.
     m_dialog->activateWindow();
 }
+
+}  // namespace quorvane::window::qt

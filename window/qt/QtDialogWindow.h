@@ -11,11 +11,7 @@
 #include "DialogBuilder.h"
 #include "window/DialogWindow.h"
 
-using quorvane::window::DialogEvents;
-using quorvane::window::DialogWindow;
-using quorvane::window::FileDialogRequest;
-using quorvane::window::IconHandle;
-using quorvane::window::IconSize;
+namespace quorvane::window::qt {
 
 class QtDialogWindow final : public DialogWindow {
   public:
@@ -71,3 +67,5 @@ class QtDialogWindow final : public DialogWindow {
     bool m_ended = false;
     EditorLauncher m_launchEditor;
 };
+
+}  // namespace quorvane::window::qt

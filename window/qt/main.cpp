@@ -8,6 +8,8 @@
 #include "window/QuorvaneApp.h"
 
 using quorvane::window::CQuorvaneApp;
+using quorvane::window::qt::IconResource;
+using quorvane::window::qt::QtAppPlatform;
 
 int main(int argc, char* argv[]) {
     int qtArgc = argc > 0 ? 1 : 0;

@@ -2,6 +2,8 @@
 
 #include "resource.h"
 
+namespace quorvane::window::win32 {
+
 namespace {
 
 // "确定", Enter, Escape and the close box all end the box.
@@ -26,3 +28,5 @@ INT_PTR CALLBACK AboutBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM) {
 void RunAboutBox(HINSTANCE instance, HWND owner) {
     DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_ABOUTBOX), owner, AboutBoxProc, 0);
 }
+
+}  // namespace quorvane::window::win32

@@ -3,5 +3,9 @@
 
 #include <windows.h>
 
+namespace quorvane::window::win32 {
+
 // Runs the about box modally, owned by `owner`.
 void RunAboutBox(HINSTANCE instance, HWND owner);
+
+}  // namespace quorvane::window::win32

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace quorvane::window::win32 {
+
 std::size_t AnsiIndexOfUnit(std::wstring_view text, std::size_t unitIndex) {
     const int units = static_cast<int>(std::min(unitIndex, text.size()));
     if (units == 0) return 0;
@@ -19,3 +21,5 @@ std::size_t UnitIndexOfAnsi(std::string_view ansiText, std::size_t byteIndex) {
     return static_cast<std::size_t>(
         MultiByteToWideChar(CP_ACP, 0, ansiText.data(), bytes, nullptr, 0));
 }
+
+}  // namespace quorvane::window::win32

@@ -7,7 +7,11 @@
 #include <cstddef>
 #include <string_view>
 
+namespace quorvane::window::win32 {
+
 // The byte index, in the ANSI form of `text`, of the UTF-16 position `unitIndex`.
 std::size_t AnsiIndexOfUnit(std::wstring_view text, std::size_t unitIndex);
 // The UTF-16 position of the byte index `byteIndex` of the ANSI text `ansiText`.
 std::size_t UnitIndexOfAnsi(std::string_view ansiText, std::size_t byteIndex);
+
+}  // namespace quorvane::window::win32

@@ -1,5 +1,7 @@
 #include "EditCaret.h"
 
+namespace quorvane::window::win32 {
+
 namespace {
 
 const wchar_t kTrackerProperty[] = L"QuorvaneEditCaretTracker";
@@ -80,3 +82,5 @@ LRESULT CALLBACK EditCaretTracker::SubclassProc(HWND edit, UINT message, WPARAM 
     }
     return CallWindowProcW(original, edit, message, wParam, lParam);
 }
+
+}  // namespace quorvane::window::win32

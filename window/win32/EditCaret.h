@@ -9,6 +9,8 @@
 
 #include <cstddef>
 
+namespace quorvane::window::win32 {
+
 class EditCaretTracker {
   public:
     // Starts watching the edit control; the watch ends when it is destroyed.
@@ -30,3 +32,5 @@ class EditCaretTracker {
     DWORD m_notedEnd = 0;
     std::size_t m_notedCaret = 0;
 };
+
+}  // namespace quorvane::window::win32

@@ -4,7 +4,7 @@
 
 #include "Utf8Text.h"
 
-using quorvane::window::FileDialogKind;
+namespace quorvane::window::win32 {
 
 namespace {
 
@@ -52,3 +52,5 @@ std::optional<std::string> RunFileDialog(HWND owner, const FileDialogRequest& re
     if (!chosen) return std::nullopt;
     return std::string(path.data());
 }
+
+}  // namespace quorvane::window::win32

@@ -1,5 +1,7 @@
 #include "MinimisedIcon.h"
 
+namespace quorvane::window::win32 {
+
 void PaintMinimisedIcon(HWND window, HICON icon) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
@@ -15,3 +17,5 @@ void PaintMinimisedIcon(HWND window, HICON icon) {
 
     EndPaint(window, &paint);
 }
+
+}  // namespace quorvane::window::win32

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+namespace quorvane::window::win32 {
+
 std::string ModuleFilePath() {
     std::vector<char> path(MAX_PATH);
     for (;;) {
@@ -27,3 +29,5 @@ void StartTextEditor(const std::string& path) {
         CloseHandle(process.hProcess);
     }
 }
+
+}  // namespace quorvane::window::win32

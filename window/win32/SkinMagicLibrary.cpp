@@ -2,6 +2,8 @@
 
 #include "SkinMagic.h"
 
+namespace quorvane::window::win32 {
+
 // The library's answers are not needed: the program looks the same, skinned or not.
 
 void SkinMagicLibrary::Init(std::uintptr_t instance, int a, int b, int c) {
@@ -15,3 +17,5 @@ void SkinMagicLibrary::SetWindowSkin(std::uintptr_t window, const char* skinName
 }
 
 void SkinMagicLibrary::SetDialogSkin(const char* skinName) { SkinSetDialogSkin(skinName); }
+
+}  // namespace quorvane::window::win32

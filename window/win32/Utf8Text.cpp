@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+namespace quorvane::window::win32 {
+
 std::wstring WideFromUtf8(std::string_view text) {
     if (text.empty()) return {};
     const int size = static_cast<int>(text.size());
@@ -30,3 +32,5 @@ std::string Utf8FromWide(std::wstring_view text) { return NarrowFromWide(text, C
 std::string CodePageFromUtf8(std::string_view text, unsigned codePage) {
     return NarrowFromWide(WideFromUtf8(text), codePage);
 }
+
+}  // namespace quorvane::window::win32

@@ -6,6 +6,10 @@
 #include <string>
 #include <string_view>
 
+namespace quorvane::window::win32 {
+
 std::wstring WideFromUtf8(std::string_view text);
 std::string Utf8FromWide(std::wstring_view text);
 std::string CodePageFromUtf8(std::string_view text, unsigned codePage);
+
+}  // namespace quorvane::window::win32

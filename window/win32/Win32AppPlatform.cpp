@@ -3,6 +3,8 @@
 #include "Win32DialogWindow.h"
 #include "resource.h"
 
+namespace quorvane::window::win32 {
+
 Win32AppPlatform::Win32AppPlatform() : m_instance(GetModuleHandleW(nullptr)) {}
 
 std::uintptr_t Win32AppPlatform::InstanceHandle() const {
@@ -17,3 +19,5 @@ std::uintptr_t Win32AppPlatform::WindowHandle(const DialogWindow& window) const 
     // Every window of this platform comes from NewMainWindow.
     return reinterpret_cast<std::uintptr_t>(static_cast<const Win32DialogWindow&>(window).Handle());
 }
+
+}  // namespace quorvane::window::win32

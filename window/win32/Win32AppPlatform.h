@@ -7,9 +7,7 @@
 #include "SkinMagicLibrary.h"
 #include "window/QuorvaneApp.h"
 
-using quorvane::window::AppPlatform;
-using quorvane::window::DialogWindow;
-using quorvane::window::SkinLibrary;
+namespace quorvane::window::win32 {
 
 class Win32AppPlatform : public AppPlatform {
   public:
@@ -24,3 +22,5 @@ class Win32AppPlatform : public AppPlatform {
     HINSTANCE m_instance;
     SkinMagicLibrary m_skin;
 };
+
+}  // namespace quorvane::window::win32

@@ -10,6 +10,8 @@
 #include "Utf8Text.h"
 #include "resource.h"
 
+namespace quorvane::window::win32 {
+
 Win32DialogWindow::Win32DialogWindow(HINSTANCE instance, int templateId)
     : m_instance(instance), m_templateId(templateId) {}
 
@@ -178,3 +180,5 @@ void Win32DialogWindow::ShowAboutBox() { RunAboutBox(m_instance, m_window); }
 quorvane::batch::LeadBytePredicate Win32DialogWindow::LeadByteTest() const {
     return [](unsigned char c) { return IsDBCSLeadByte(c) != FALSE; };
 }
+
+}  // namespace quorvane::window::win32

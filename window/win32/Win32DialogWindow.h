@@ -13,11 +13,7 @@
 #include "EditCaret.h"
 #include "window/DialogWindow.h"
 
-using quorvane::window::DialogEvents;
-using quorvane::window::DialogWindow;
-using quorvane::window::FileDialogRequest;
-using quorvane::window::IconHandle;
-using quorvane::window::IconSize;
+namespace quorvane::window::win32 {
 
 class Win32DialogWindow : public DialogWindow {
   public:
@@ -71,3 +67,5 @@ class Win32DialogWindow : public DialogWindow {
     HICON m_bigIcon = nullptr;
     std::map<int, EditCaretTracker> m_carets;  // by control id
 };
+
+}  // namespace quorvane::window::win32

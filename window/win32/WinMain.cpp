@@ -6,6 +6,7 @@
 #include "window/QuorvaneApp.h"
 
 using quorvane::window::CQuorvaneApp;
+using quorvane::window::win32::Win32AppPlatform;
 
 namespace {
 Win32AppPlatform g_platform;

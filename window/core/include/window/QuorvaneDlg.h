@@ -11,23 +11,32 @@
 
 namespace quorvane::window {
 
-class CQuorvaneDlg : public DialogEvents {
+class CQuorvaneDlg final : public DialogEvents {
   public:
     explicit CQuorvaneDlg(DialogWindow& window);
 
     // Runs the dialog modally; returns how it was closed.
     int DoModal() { return m_window.DoModal(*this); }
 
-    // DialogEvents: entry points for the window.
+    // DialogEvents: the window's only way in. Every handler below is reached
+    // from these, as the message map routes the controls' notifications.
     bool OnInitDialog() override;
     void OnCommand(int notification, int controlId) override;
     void OnSysCommand(unsigned commandId, std::intptr_t param) override;
 
+  private:
+    // The data exchange and the message map: tables of member pointers.
+    struct Tables;
+    // The tests' one way past the window: the keypad's scratch text, which no
+    // control shows, and the reader on arguments the evaluation never passes.
+    friend class DialogTestSeam;
+
     // Data exchange: true copies the controls into the members, false back.
     void UpdateData(bool saveAndValidate);
 
-    // Handlers.
-    virtual void OnOK();
+    // Handlers. "&Calc", Enter, the keypad's "=", the end of the
+    // initialisation and a picked input file all evaluate through OnOK.
+    void OnOK();
     void OnCancel();
     void OnInputFrom();
     void OnOutputTo();
@@ -39,6 +48,14 @@ class CQuorvaneDlg : public DialogEvents {
     bool ReadInputFile(const std::string& path, std::string& text);
     bool WriteOutputFile(const std::string& path, const std::string& outputText);
 
+    // Enables or disables a file name box and its browse button, each that exists.
+    void EnableFileSide(bool enabled, int nameBox, int browseButton);
+    // Runs a file dialog that starts in the program's own path; a chosen path
+    // goes into the member `fileName` and its box. False when cancelled.
+    bool BrowseFile(FileDialogKind kind, std::string& fileName);
+    // With both file options on: whether the output file is the input file.
+    bool OutputIsInput() const;
+
     // The dialog's state; the handlers work on these.
     std::string m_strExpression;
     std::string m_strResult;
@@ -49,18 +66,7 @@ class CQuorvaneDlg : public DialogEvents {
     std::string m_strKeyText;
     IconHandle m_hIcon;
 
-  protected:
     DialogWindow& m_window;
-
-  private:
-    // Enables or disables a file name box and its browse button, each that exists.
-    void EnableFileSide(bool enabled, int nameBox, int browseButton);
-    // Runs a file dialog that starts in the program's own path; a chosen path
-    // goes into the member `fileName` and its box. False when cancelled.
-    bool BrowseFile(FileDialogKind kind, std::string& fileName);
-    // With both file options on: whether the output file is the input file.
-    bool OutputIsInput() const;
-
     // Bound to the expression box; gives it the focus.
     EditControl m_editExpression;
 };
