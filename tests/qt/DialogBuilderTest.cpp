@@ -1,6 +1,8 @@
 // Dialogs built from their templates: the widget of every control, its
-// place in pixels, the font, the tab order and the keys of multi-line boxes.
+// place in pixels, the font, the tab order, the keys of multi-line boxes and
+// what a screen reader reads.
 #include <QAbstractTextDocumentLayout>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -9,11 +11,13 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
 #include <cmath>
 
+#include "AccessibleNames.h"
 #include "DialogBuilder.h"
 #include "DialogFont.h"
 #include "resource.h"
@@ -210,6 +214,34 @@ class DialogBuilderTest : public QObject {
             } while (!(widget->focusPolicy() & Qt::TabFocus));
             QCOMPARE(widget, expected[i]);
         }
+    }
+
+    // Every control as assistive technology sees it: the name from the table
+    // of accessible names, else the caption without its '&', and a name that
+    // speech reads as words.
+    void accessibleNamesComeFromTheTable() {
+        const DialogTemplate& dialogTemplate = *FindDialogTemplate(IDD_QUORVANE_DIALOG);
+        const auto& built = m_controls.InTemplateOrder();
+        for (std::size_t i = 0; i < built.size(); ++i) {
+            const ControlTemplate& control = dialogTemplate.controls[i];
+            const AccessibleName* listed = FindAccessibleName(dialogTemplate.id, control.id);
+            QAccessibleInterface* accessible =
+                QAccessible::queryAccessibleInterface(built[i].second);
+            QVERIFY(accessible != nullptr);
+            const QString name = accessible->text(QAccessible::Name);
+            QCOMPARE(name, listed != nullptr ? QString::fromUtf8(listed->name)
+                                             : QString::fromUtf8(control.text).remove(u'&'));
+            QCOMPARE(accessible->text(QAccessible::Description),
+                     listed != nullptr ? QString::fromUtf8(listed->description) : QString());
+            QVERIFY2(name.contains(QRegularExpression(QStringLiteral("^[A-Za-z0-9]"))),
+                     qPrintable(name));
+        }
+        // The label "Expression:" names the expression box.
+        QAccessibleInterface* expression =
+            QAccessible::queryAccessibleInterface(m_controls.Find(IDC_EXPRESSION));
+        const auto labels = expression->relations(QAccessible::Label);
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels.front().first->text(QAccessible::Name), QStringLiteral("Expression:"));
     }
 
     void groupBoxLetsClicksThroughToItsButtons() {

@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <string_view>
 
+#include "AccessibleWidgets.h"
 #include "DialogFont.h"
 #include "DialogUnits.h"
 #include "IconResource.h"
@@ -151,5 +152,6 @@ DialogControls BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate
             widget->lower();
         }
     }
+    NameForAccessibility(dialogTemplate.id, controls);
     return controls;
 }
