@@ -25,6 +25,7 @@ constexpr Group kGroups[] = {
     {"messages", RunMessageTests},
     {"frame", RunFrameTests},
     {"journeys", RunJourneyTests},
+    {"accessibility", RunAccessibilityTests},
     {"screenshot", RunScreenshotTests},
 };
 

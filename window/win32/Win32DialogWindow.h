@@ -10,6 +10,7 @@
 #include <map>
 #include <string>
 
+#include "AccessibleAnnotations.h"
 #include "EditCaret.h"
 #include "window/DialogWindow.h"
 
@@ -70,4 +71,5 @@ class Win32DialogWindow : public DialogWindow {
     DialogEvents* m_events = nullptr;
     HICON m_bigIcon = nullptr;
     std::map<int, EditCaretTracker> m_carets;  // by control id
+    AccessibleAnnotations m_annotations;
 };
