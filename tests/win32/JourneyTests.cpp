@@ -1,7 +1,12 @@
 // Journeys of a person at the dialog: clicks at the centre of buttons and at
 // the end of a line, keys typed, all as real input; then the output file
 // written through the window. The keypad must write where the person's
-// caret stood, whatever was clicked before it, in Chinese text too.
+// caret stood, whatever was clicked before it, in Chinese text too. And one
+// journey with the keyboard alone: Tab, Shift+Tab and the access keys.
+#include <algorithm>
+#include <vector>
+
+#include "DialogTemplates.h"
 #include "ProgramWindows.h"
 #include "QuorvaneProcess.h"
 #include "TestGroups.h"
@@ -141,8 +146,95 @@ void RunJourney(Checker& check, const TestContext& context, const Journey& journ
                 journey.output);
 }
 
+// Back at the dialog after a box or the editor has closed: the dialog active
+// and a control of it focused; reactivated, as a person would, if the X
+// server kept the keys elsewhere.
+bool BackAtTheDialog(const QuorvaneProcess& program) {
+    return WaitUntil([&] {
+        if (GetForegroundWindow() == program.Dialog() &&
+            IsChild(program.Dialog(), program.Focus())) {
+            return true;
+        }
+        SetForegroundWindow(program.Dialog());
+        return false;
+    });
+}
+
+// Tab visits the enabled controls in template order, all the way round, and
+// Shift+Tab goes back to the output file's box; the access keys tick and
+// clear the options, show the help (closed with Enter), calculate into the
+// output file and end the program.
+void RunKeyboardJourney(Checker& check, const TestContext& context) {
+    check.Case("journeys: the keyboard alone");
+    ParkPointer();
+    QuorvaneProcess program(context.program, context.folder.Path());
+    if (!check.True("main dialog shown", program.Started())) return;
+    check.True("the dialog is active, the focus in the expression box", WaitUntil([&] {
+                   return GetForegroundWindow() == program.Dialog() &&
+                          program.Focus() == program.Control(IDC_EXPRESSION);
+               }));
+    UserInput input(program);
+    check.True("expression typed", input.Type(L"6*7"));
+    check.True("Alt+O ticks \"&Output To\"", input.Press('O', VK_MENU) && WaitUntil([&] {
+                                                 return program.IsChecked(IDC_OUTPUT_TO);
+                                             }));
+    std::vector<HWND> order;
+    for (const ControlTemplate& control : FindDialogTemplate(IDD_QUORVANE_DIALOG)->controls) {
+        if ((control.style & WS_TABSTOP) != 0 && program.IsEnabled(control.id)) {
+            order.push_back(program.Control(control.id));
+        }
+    }
+    const auto start = static_cast<std::size_t>(
+        std::find(order.begin(), order.end(), program.Focus()) - order.begin());
+    if (!check.True("the focus on a tab stop", start < order.size())) return;
+    for (std::size_t step = 1; step <= order.size(); ++step) {
+        HWND next = order[(start + step) % order.size()];
+        if (!check.True(
+                "Tab " + std::to_string(step) + " to control " + std::to_string(GetDlgCtrlID(next)),
+                input.Press(VK_TAB) && WaitUntil([&] { return program.Focus() == next; }))) {
+            return;
+        }
+    }
+    for (std::size_t step = 1; program.Focus() != program.Control(IDC_OUTPUT_FILE); ++step) {
+        HWND previous = order[(start + order.size() - step % order.size()) % order.size()];
+        if (!check.True("Shift+Tab " + std::to_string(step) + " to control " +
+                            std::to_string(GetDlgCtrlID(previous)),
+                        step < order.size() && input.Press(VK_TAB, VK_SHIFT) &&
+                            WaitUntil([&] { return program.Focus() == previous; }))) {
+            return;
+        }
+    }
+    context.folder.Remove("keyboard.txt");
+    check.True("output name typed", input.Type(Wide(context.folder.File("keyboard.txt"))));
+    check.True("Alt+I ticks \"&Input From\"", input.Press('I', VK_MENU) && WaitUntil([&] {
+                                                  return program.IsEnabled(IDC_INPUT_FILE);
+                                              }));
+    check.True("Alt+I clears it again", input.Press('I', VK_MENU) && WaitUntil([&] {
+                                            return !program.IsEnabled(IDC_INPUT_FILE);
+                                        }));
+    HWND help = nullptr;
+    check.True("Alt+H shows the help",
+               input.Press('H', VK_MENU) && WaitUntil([&] {
+                   for (HWND box : VisibleTopLevelWindows(program.ProcessId(), L"#32770")) {
+                       if (WideWindowText(box) == L"Message") help = box;
+                   }
+                   return help != nullptr;
+               }));
+    check.True("Enter closes it", input.Press(VK_RETURN) &&
+                                      WaitUntil([&] { return !IsWindowVisible(help); }) &&
+                                      BackAtTheDialog(program));
+    check.True("Alt+C calculates", input.Press('C', VK_MENU));
+    check.True("the editor opened on the output file", CloseEditorShowing("keyboard.txt"));
+    check.Equal("output file", context.folder.Read("keyboard.txt").value_or("(missing)"),
+                "6*7 = 42.00\r\r\n\r\r\n\r\n");
+    DWORD exitCode = 1;
+    check.True("Alt+E ends the program", BackAtTheDialog(program) && input.Press('E', VK_MENU) &&
+                                             program.WaitForExit(exitCode));
+}
+
 }  // namespace
 
 void RunJourneyTests(TestContext& context) {
     for (const Journey& journey : kJourneys) RunJourney(context.check, context, journey);
+    RunKeyboardJourney(context.check, context);
 }

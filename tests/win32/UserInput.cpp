@@ -123,3 +123,12 @@ bool UserInput::Type(std::wstring_view text) {
     return Send(std::move(keys)) &&
            WaitUntil([&] { return WideWindowText(edit) == expected; }, kInputTimeoutMs);
 }
+
+bool UserInput::Press(WORD key, WORD modifier) {
+    std::vector<INPUT> keys;
+    if (modifier != 0) keys.push_back(Key(modifier, 0));
+    keys.push_back(Key(key, 0));
+    keys.push_back(Key(key, KEYEVENTF_KEYUP));
+    if (modifier != 0) keys.push_back(Key(modifier, KEYEVENTF_KEYUP));
+    return Send(std::move(keys));
+}
