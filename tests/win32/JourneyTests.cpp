@@ -115,15 +115,22 @@ bool Do(const Step& step, QuorvaneProcess& program, UserInput& input) {
     return true;
 }
 
-void RunJourney(Checker& check, const TestContext& context, const Journey& journey) {
-    check.Case(std::string("journeys: ") + journey.name);
-    ParkPointer();
-    QuorvaneProcess program(context.program, context.folder.Path());
-    if (!check.True("main dialog shown", program.Started())) return;
+// The program as it opens: its dialog shown and active, the focus in the
+// expression box.
+bool OpensReady(Checker& check, const QuorvaneProcess& program) {
+    if (!check.True("main dialog shown", program.Started())) return false;
     check.True("the dialog is active, the focus in the expression box", WaitUntil([&] {
                    return GetForegroundWindow() == program.Dialog() &&
                           program.Focus() == program.Control(IDC_EXPRESSION);
                }));
+    return true;
+}
+
+void RunJourney(Checker& check, const TestContext& context, const Journey& journey) {
+    check.Case(std::string("journeys: ") + journey.name);
+    ParkPointer();
+    QuorvaneProcess program(context.program, context.folder.Path());
+    if (!OpensReady(check, program)) return;
     UserInput input(program);
     int number = 0;
     for (const Step& step : journey.steps) {
@@ -160,24 +167,25 @@ bool BackAtTheDialog(const QuorvaneProcess& program) {
     });
 }
 
-// Tab visits the enabled controls in template order, all the way round, and
-// Shift+Tab goes back to the output file's box; the access keys tick and
-// clear the options, show the help (closed with Enter), calculate into the
-// output file and end the program.
+// Tab visits the enabled controls in template order, all the way round from
+// "&Output To", and Shift+Tab goes back to the output file's box; the access
+// keys tick and clear the options, show the help (closed with Enter),
+// calculate into the output file and end the program.
 void RunKeyboardJourney(Checker& check, const TestContext& context) {
     check.Case("journeys: the keyboard alone");
     ParkPointer();
     QuorvaneProcess program(context.program, context.folder.Path());
-    if (!check.True("main dialog shown", program.Started())) return;
-    check.True("the dialog is active, the focus in the expression box", WaitUntil([&] {
-                   return GetForegroundWindow() == program.Dialog() &&
-                          program.Focus() == program.Control(IDC_EXPRESSION);
-               }));
+    if (!OpensReady(check, program)) return;
     UserInput input(program);
+    const auto focusComes = [&](WORD key, WORD modifier, HWND to) {
+        return input.Press(key, modifier) && WaitUntil([&] { return program.Focus() == to; });
+    };
     check.True("expression typed", input.Type(L"6*7"));
-    check.True("Alt+O ticks \"&Output To\"", input.Press('O', VK_MENU) && WaitUntil([&] {
-                                                 return program.IsChecked(IDC_OUTPUT_TO);
-                                             }));
+    if (!check.True("Alt+O ticks \"&Output To\" and focuses it",
+                    focusComes('O', VK_MENU, program.Control(IDC_OUTPUT_TO)) &&
+                        program.IsChecked(IDC_OUTPUT_TO))) {
+        return;
+    }
     std::vector<HWND> order;
     for (const ControlTemplate& control : FindDialogTemplate(IDD_QUORVANE_DIALOG)->controls) {
         if ((control.style & WS_TABSTOP) != 0 && program.IsEnabled(control.id)) {
@@ -185,46 +193,37 @@ void RunKeyboardJourney(Checker& check, const TestContext& context) {
         }
     }
     const auto start = static_cast<std::size_t>(
-        std::find(order.begin(), order.end(), program.Focus()) - order.begin());
-    if (!check.True("the focus on a tab stop", start < order.size())) return;
+        std::find(order.begin(), order.end(), program.Control(IDC_OUTPUT_TO)) - order.begin());
     for (std::size_t step = 1; step <= order.size(); ++step) {
         HWND next = order[(start + step) % order.size()];
-        if (!check.True(
-                "Tab " + std::to_string(step) + " to control " + std::to_string(GetDlgCtrlID(next)),
-                input.Press(VK_TAB) && WaitUntil([&] { return program.Focus() == next; }))) {
+        if (!check.True("Tab to control " + std::to_string(GetDlgCtrlID(next)),
+                        focusComes(VK_TAB, 0, next))) {
             return;
         }
     }
-    for (std::size_t step = 1; program.Focus() != program.Control(IDC_OUTPUT_FILE); ++step) {
-        HWND previous = order[(start + order.size() - step % order.size()) % order.size()];
-        if (!check.True("Shift+Tab " + std::to_string(step) + " to control " +
-                            std::to_string(GetDlgCtrlID(previous)),
-                        step < order.size() && input.Press(VK_TAB, VK_SHIFT) &&
-                            WaitUntil([&] { return program.Focus() == previous; }))) {
-            return;
-        }
+    for (const int id : {IDC_INPUT_FROM, IDC_OUTPUT_FILE}) {
+        check.True("Shift+Tab to control " + std::to_string(id),
+                   focusComes(VK_TAB, VK_SHIFT, program.Control(id)));
     }
     context.folder.Remove("keyboard.txt");
     check.True("output name typed", input.Type(Wide(context.folder.File("keyboard.txt"))));
-    check.True("Alt+I ticks \"&Input From\"", input.Press('I', VK_MENU) && WaitUntil([&] {
-                                                  return program.IsEnabled(IDC_INPUT_FILE);
-                                              }));
-    check.True("Alt+I clears it again", input.Press('I', VK_MENU) && WaitUntil([&] {
-                                            return !program.IsEnabled(IDC_INPUT_FILE);
-                                        }));
+    for (const bool ticked : {true, false}) {
+        check.True("Alt+I toggles \"&Input From\"",
+                   input.Press('I', VK_MENU) &&
+                       WaitUntil([&] { return program.IsChecked(IDC_INPUT_FROM) == ticked; }));
+    }
     HWND help = nullptr;
-    check.True("Alt+H shows the help",
+    check.True("Alt+H shows the help, Enter closes it",
                input.Press('H', VK_MENU) && WaitUntil([&] {
                    for (HWND box : VisibleTopLevelWindows(program.ProcessId(), L"#32770")) {
                        if (WideWindowText(box) == L"Message") help = box;
                    }
                    return help != nullptr;
-               }));
-    check.True("Enter closes it", input.Press(VK_RETURN) &&
-                                      WaitUntil([&] { return !IsWindowVisible(help); }) &&
-                                      BackAtTheDialog(program));
-    check.True("Alt+C calculates", input.Press('C', VK_MENU));
-    check.True("the editor opened on the output file", CloseEditorShowing("keyboard.txt"));
+               }) &&
+                   input.Press(VK_RETURN) && WaitUntil([&] { return !IsWindowVisible(help); }));
+    check.True("Alt+C calculates and opens the editor", BackAtTheDialog(program) &&
+                                                            input.Press('C', VK_MENU) &&
+                                                            CloseEditorShowing("keyboard.txt"));
     check.Equal("output file", context.folder.Read("keyboard.txt").value_or("(missing)"),
                 "6*7 = 42.00\r\r\n\r\r\n\r\n");
     DWORD exitCode = 1;
