@@ -1,6 +1,5 @@
 // Dialogs built from their templates: the widget of every control, its
-// place in pixels, the font, the tab order, the keys of multi-line boxes and
-// what a screen reader reads.
+// place in pixels, the font, the tab order and the keys of multi-line boxes.
 #include <QAbstractTextDocumentLayout>
 #include <QAccessible>
 #include <QCheckBox>
@@ -215,22 +214,20 @@ class DialogBuilderTest : public QObject {
         }
     }
 
-    // Every control as assistive technology sees it: the name and
-    // description from the table of accessible names, else the caption
-    // without its '&'; a name that speech reads as words; the label
-    // "Expression:" tied to its box.
+    // What a screen reader reads: name and description from the table of
+    // accessible names, else the caption without its '&', always in words;
+    // the label "Expression:" tied to its box.
     void accessibleNamesComeFromTheTable() {
-        const DialogTemplate& dialogTemplate = *FindDialogTemplate(IDD_QUORVANE_DIALOG);
-        for (std::size_t i = 0; i < dialogTemplate.controls.size(); ++i) {
-            const ControlTemplate& control = dialogTemplate.controls[i];
-            const AccessibleName* listed = FindAccessibleName(dialogTemplate.id, control.id);
+        const DialogTemplate& dialog = *FindDialogTemplate(IDD_QUORVANE_DIALOG);
+        for (std::size_t i = 0; i < dialog.controls.size(); ++i) {
+            const AccessibleName* listed = FindAccessibleName(dialog.id, dialog.controls[i].id);
             QAccessibleInterface* accessible =
                 QAccessible::queryAccessibleInterface(m_controls.InTemplateOrder()[i].second);
             const QString name = accessible->text(QAccessible::Name);
-            QCOMPARE(name, listed != nullptr ? QString::fromUtf8(listed->name)
-                                             : QString::fromUtf8(control.text).remove(u'&'));
-            QCOMPARE(accessible->text(QAccessible::Description),
-                     QString::fromUtf8(listed != nullptr ? listed->description : ""));
+            QCOMPARE(name + u'|' + accessible->text(QAccessible::Description),
+                     listed != nullptr
+                         ? QString::fromUtf8(listed->name) + u'|' + listed->description
+                         : QString::fromUtf8(dialog.controls[i].text).remove(u'&') + u'|');
             QVERIFY2(name.front().isLetterOrNumber(), qPrintable(name));
         }
         const auto labels = QAccessible::queryAccessibleInterface(m_controls.Find(IDC_EXPRESSION))

@@ -25,7 +25,6 @@ constexpr Group kGroups[] = {
     {"messages", RunMessageTests},
     {"frame", RunFrameTests},
     {"journeys", RunJourneyTests},
-    {"accessibility", RunAccessibilityTests},
     {"screenshot", RunScreenshotTests},
 };
 

@@ -27,5 +27,4 @@ void RunFileTests(TestContext& context);
 void RunMessageTests(TestContext& context);
 void RunFrameTests(TestContext& context);
 void RunJourneyTests(TestContext& context);
-void RunAccessibilityTests(TestContext& context);
 void RunScreenshotTests(TestContext& context);

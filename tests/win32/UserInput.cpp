@@ -125,10 +125,7 @@ bool UserInput::Type(std::wstring_view text) {
 }
 
 bool UserInput::Press(WORD key, WORD modifier) {
-    std::vector<INPUT> keys;
-    if (modifier != 0) keys.push_back(Key(modifier, 0));
-    keys.push_back(Key(key, 0));
-    keys.push_back(Key(key, KEYEVENTF_KEYUP));
-    if (modifier != 0) keys.push_back(Key(modifier, KEYEVENTF_KEYUP));
-    return Send(std::move(keys));
+    if (modifier == 0) return Send({Key(key, 0), Key(key, KEYEVENTF_KEYUP)});
+    return Send(
+        {Key(modifier, 0), Key(key, 0), Key(key, KEYEVENTF_KEYUP), Key(modifier, KEYEVENTF_KEYUP)});
 }

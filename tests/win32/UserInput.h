@@ -26,9 +26,8 @@ class UserInput {
     // Types the text into the edit control that has the focus, over its
     // selection; '\n' is a line break, typed as Ctrl+Enter.
     bool Type(std::wstring_view text);
-    // Presses and releases a key (a virtual-key code) while holding
-    // `modifier` (VK_MENU, VK_SHIFT, ...; 0 for none). Says whether the
-    // window system took the keys; the caller waits for what they do.
+    // Presses and releases a virtual key while holding `modifier` (VK_MENU,
+    // VK_SHIFT, ...; 0 for none); the caller waits for what it does.
     bool Press(WORD key, WORD modifier = 0);
 
   private:
