@@ -31,7 +31,7 @@ format=$(file "$product")
 [[ $format == *'PE32 executable (GUI) Intel 80386'* ]] || fail "$product is not a 32-bit GUI program: $format"
 [[ -f $skin ]] || fail "$skin is missing beside the program"
 imports=$(i686-w64-mingw32-objdump -p "$product" | sed -n 's/^\tDLL Name: //p' | sort -f | tr '\n' ' ')
-[[ $imports == "COMDLG32.DLL KERNEL32.dll msvcrt.dll SkinMagicTrial.dll USER32.dll " ]] ||
+[[ $imports == "COMDLG32.DLL KERNEL32.dll msvcrt.dll ole32.dll SkinMagicTrial.dll USER32.dll " ]] ||
     fail "unexpected DLL imports: $imports"
 
 echo "--- $product imports SkinMagicTrial.dll by ordinals 1, 3, 5, 8 only"

@@ -1,6 +1,7 @@
 // Dialogs built from their templates: the widget of every control, its
 // place in pixels, the font, the tab order and the keys of multi-line boxes.
 #include <QAbstractTextDocumentLayout>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -14,6 +15,7 @@
 #include <QTextBlock>
 #include <cmath>
 
+#include "AccessibleNames.h"
 #include "DialogBuilder.h"
 #include "DialogFont.h"
 #include "resource.h"
@@ -215,6 +217,28 @@ class DialogBuilderTest : public QObject {
             } while (!(widget->focusPolicy() & Qt::TabFocus));
             QCOMPARE(widget, expected[i]);
         }
+    }
+
+    // What a screen reader reads: name and description from the table of
+    // accessible names, else the caption without its '&', always in words;
+    // the label "Expression:" tied to its box.
+    void accessibleNamesComeFromTheTable() {
+        const DialogTemplate& dialog = *FindDialogTemplate(IDD_QUORVANE_DIALOG);
+        for (std::size_t i = 0; i < dialog.controls.size(); ++i) {
+            const AccessibleName* listed = FindAccessibleName(dialog.id, dialog.controls[i].id);
+            QAccessibleInterface* accessible =
+                QAccessible::queryAccessibleInterface(m_controls.InTemplateOrder()[i].second);
+            const QString name = accessible->text(QAccessible::Name);
+            QCOMPARE(name + u'|' + accessible->text(QAccessible::Description),
+                     listed != nullptr
+                         ? QString::fromUtf8(listed->name) + u'|' + listed->description
+                         : QString::fromUtf8(dialog.controls[i].text).remove(u'&') + u'|');
+            QVERIFY2(name.front().isLetterOrNumber(), qPrintable(name));
+        }
+        const auto labels = QAccessible::queryAccessibleInterface(m_controls.Find(IDC_EXPRESSION))
+                                ->relations(QAccessible::Label);
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels.front().first->text(QAccessible::Name), QStringLiteral("Expression:"));
     }
 
     void groupBoxLetsClicksThroughToItsButtons() {

@@ -23,6 +23,7 @@
 #include "ModalAnswer.h"
 #include "QtAppPlatform.h"
 #include "QtDialogWindow.h"
+#include "WindowStyles.h"
 #include "resource.h"
 #include "window/HelpText.h"
 #include "window/QuorvaneApp.h"
@@ -745,6 +746,32 @@ class MainDialogTest : public QObject {
         const SeenMessage help =
             ExpectMessage([this] { QTest::keyClick(Dialog(), Qt::Key_H, Qt::AltModifier); });
         QVERIFY(help.text.startsWith(QStringLiteral("Following operator supported")));
+    }
+
+    // The keyboard alone, real key events to the focused widget: Alt+O ticks
+    // "&Output To", Tab goes on round the enabled controls in template order
+    // to the output file's box, Alt+C calculates into the file.
+    void keyboardAloneJourney() {
+        TypeIntoFocus(QStringLiteral("6*7"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::AltModifier);
+        QTRY_VERIFY(Button(IDC_OUTPUT_TO)->isChecked());
+        QList<QWidget*> order;
+        for (const ControlTemplate& control : FindDialogTemplate(IDD_QUORVANE_DIALOG)->controls) {
+            if ((control.style & WS_TABSTOP) && m_window->Control(control.id)->isEnabled()) {
+                order << m_window->Control(control.id);
+            }
+        }
+        qsizetype at = order.indexOf(Button(IDC_OUTPUT_TO));
+        while (order[at] != LineEdit(IDC_OUTPUT_FILE)) {
+            at = (at + 1) % order.size();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), order[at]);
+        }
+        const QString path = FilePath(QStringLiteral("keyboard.txt"));
+        TypeIntoFocus(path);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
+        QTRY_COMPARE(m_editorStarts, QStringList{path});
+        QCOMPARE(FileBytes(path), QByteArray("6*7 = 42.00\r\r\n\r\r\n\r\n"));
     }
 
     void aboutBoxThroughTheContextMenu_data() {

@@ -2,6 +2,9 @@
 // the end of a line, keys typed, all as real input; then the output file
 // written through the window. The keypad must write where the person's
 // caret stood, whatever was clicked before it, in Chinese text too.
+#include <algorithm>
+
+#include "DialogTemplates.h"
 #include "ProgramWindows.h"
 #include "QuorvaneProcess.h"
 #include "TestGroups.h"
@@ -141,8 +144,50 @@ void RunJourney(Checker& check, const TestContext& context, const Journey& journ
                 journey.output);
 }
 
+// The keyboard alone: the access keys all work; from "&Input From", Tab goes
+// round the enabled controls in template order to the output file's box.
+void RunKeyboardJourney(Checker& check, const TestContext& context) {
+    check.Case("journeys: the keyboard alone");
+    QuorvaneProcess program(context.program, context.folder.Path());
+    UserInput input(program);
+    const auto keyFocuses = [&](WORD key, WORD modifier, int id) {
+        return input.Press(key, modifier) && program.FocusComesTo(id);
+    };
+    check.True("expression typed", program.FocusComesTo(IDC_EXPRESSION) && input.Type(L"6*7"));
+    for (const auto& [key, id, ticked] : {std::tuple{'I', IDC_INPUT_FROM, true},
+                                          {'O', IDC_OUTPUT_TO, true},
+                                          {'I', IDC_INPUT_FROM, false}}) {
+        check.True(std::string("Alt+") + key,
+                   keyFocuses(key, VK_MENU, id) && program.IsChecked(id) == ticked);
+    }
+    std::vector<int> order;  // the enabled tab stops in template order
+    for (const ControlTemplate& control : FindDialogTemplate(IDD_QUORVANE_DIALOG)->controls) {
+        if ((control.style & WS_TABSTOP) && program.IsEnabled(control.id)) {
+            order.push_back(control.id);
+        }
+    }
+    std::ranges::rotate(order, std::ranges::find(order, IDC_INPUT_FROM));  // the file's box last
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        check.True("Tab to control " + std::to_string(order[i]), keyFocuses(VK_TAB, 0, order[i]));
+    }
+    context.folder.Remove("keyboard.txt");
+    check.True("output name typed", input.Type(Wide(context.folder.File("keyboard.txt"))));
+    check.True("Alt+H shows the help, Enter closes it",
+               input.Press('H', VK_MENU) &&
+                   WaitUntil([] { return WideWindowText(GetForegroundWindow()) == L"Message"; }) &&
+                   keyFocuses(VK_RETURN, 0, IDC_HELP_BUTTON));
+    check.True("Alt+C calculates into the file",
+               input.Press('C', VK_MENU) && CloseEditorShowing("keyboard.txt"));
+    check.Equal("output file", context.folder.Read("keyboard.txt").value_or("(missing)"),
+                "6*7 = 42.00\r\r\n\r\r\n\r\n");
+    DWORD exitCode = 1;
+    check.True("Alt+E ends the program", program.FocusComesTo(IDOK) && input.Press('E', VK_MENU) &&
+                                             program.WaitForExit(exitCode));
+}
+
 }  // namespace
 
 void RunJourneyTests(TestContext& context) {
     for (const Journey& journey : kJourneys) RunJourney(context.check, context, journey);
+    RunKeyboardJourney(context.check, context);
 }

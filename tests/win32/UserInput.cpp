@@ -123,3 +123,9 @@ bool UserInput::Type(std::wstring_view text) {
     return Send(std::move(keys)) &&
            WaitUntil([&] { return WideWindowText(edit) == expected; }, kInputTimeoutMs);
 }
+
+bool UserInput::Press(WORD key, WORD modifier) {
+    if (modifier == 0) return Send({Key(key, 0), Key(key, KEYEVENTF_KEYUP)});
+    return Send(
+        {Key(modifier, 0), Key(key, 0), Key(key, KEYEVENTF_KEYUP), Key(modifier, KEYEVENTF_KEYUP)});
+}

@@ -26,6 +26,9 @@ class UserInput {
     // Types the text into the edit control that has the focus, over its
     // selection; '\n' is a line break, typed as Ctrl+Enter.
     bool Type(std::wstring_view text);
+    // Presses and releases a virtual key while holding `modifier` (VK_MENU,
+    // VK_SHIFT, ...; 0 for none); the caller waits for what it does.
+    bool Press(WORD key, WORD modifier = 0);
 
   private:
     // Moves the pointer to the point of the screen; false if it does not stay there.

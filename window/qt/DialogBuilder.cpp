@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <string_view>
 
+#include "AccessibleWidgets.h"
 #include "DialogFont.h"
 #include "DialogUnits.h"
 #include "IconResource.h"
@@ -100,6 +101,17 @@ QRect ControlGeometry(const ControlTemplate& control, const QWidget& widget,
     return rect;
 }
 
+// The first control in template order that lies inside the frame; the frame
+// itself when none does.
+QWidget* FirstControlInside(const DialogControls& controls, QWidget& frame) {
+    for (const auto& [id, widget] : controls.InTemplateOrder()) {
+        if (widget != &frame && frame.geometry().contains(widget->geometry())) {
+            return widget;
+        }
+    }
+    return &frame;
+}
+
 }  // namespace
 
 QWidget* DialogControls::Find(int id) const {
@@ -149,10 +161,12 @@ DialogControls BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate
             widget->installEventFilter(keys);
         } else if (qobject_cast<QGroupBox*>(widget) != nullptr) {
             // A group box only frames the controls inside it: keep it beneath
-            // them so that it never takes their clicks.
-            widget->lower();
+            // them so that it never takes their clicks, and just before the
+            // first of them, where a screen reader reads the frame's title.
+            widget->stackUnder(FirstControlInside(controls, *widget));
         }
     }
+    NameForAccessibility(dialogTemplate.id, controls);
     return controls;
 }
 

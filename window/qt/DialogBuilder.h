@@ -31,7 +31,7 @@ class DialogControls {
 // Gives `dialog` the template's caption, font, fixed size and frame, and
 // creates its controls: edits (QPlainTextEdit when multi-line, else
 // QLineEdit), buttons (QGroupBox, QCheckBox or QPushButton by button style),
-// statics (QLabel with text or icon).
+// statics (QLabel with text or icon), named for assistive technology.
 DialogControls BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate);
 
 }  // namespace quorvane::window::qt

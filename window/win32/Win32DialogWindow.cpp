@@ -40,6 +40,7 @@ INT_PTR Win32DialogWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
     switch (message) {
         case WM_INITDIALOG:
             TrackEditCarets();
+            m_annotations.Annotate(m_window, m_templateId);
             return m_events->OnInitDialog() ? TRUE : FALSE;
         case WM_COMMAND:
             m_events->OnCommand(HIWORD(wParam), LOWORD(wParam));
@@ -55,6 +56,9 @@ INT_PTR Win32DialogWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
             return TRUE;
         case WM_QUERYDRAGICON:
             return reinterpret_cast<INT_PTR>(m_bigIcon);
+        case WM_DESTROY:
+            m_annotations.Clear();
+            return FALSE;
         case WM_NCDESTROY:
             m_carets.clear();
             m_window = nullptr;

@@ -10,6 +10,7 @@
 #include <map>
 #include <string>
 
+#include "AccessibleAnnotations.h"
 #include "EditCaret.h"
 #include "window/DialogWindow.h"
 
@@ -66,6 +67,7 @@ class Win32DialogWindow : public DialogWindow {
     DialogEvents* m_events = nullptr;
     HICON m_bigIcon = nullptr;
     std::map<int, EditCaretTracker> m_carets;  // by control id
+    AccessibleAnnotations m_annotations;
 };
 
 }  // namespace quorvane::window::win32
