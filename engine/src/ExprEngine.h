@@ -17,7 +17,6 @@
 
 namespace quorvane::engine {
 
-inline constexpr int kTableRoom = 256;
 inline constexpr int kListRoom = 512;  // tokens of one line
 inline constexpr int kOperatorStackRoom = 1024;
 inline constexpr std::int32_t kSignPrec = 8;  // a prefix "+" or "-" on the converter's stack
@@ -90,9 +89,7 @@ struct StepFailure {
 class CExprEngine {
   public:
     // The engine works on the given list of the line's variables.
-    explicit CExprEngine(VariableList& variables);
-
-    std::int32_t BuildTable();
+    explicit CExprEngine(VariableList& variables) : m_variables(variables) {}
 
     // Variable store of the current line.
     ExprItem* FindOrAddVariable(std::string_view name);
@@ -114,7 +111,7 @@ class CExprEngine {
     std::int32_t EvaluateStatements(StatementList& statements, double& value);
     static std::int32_t ResetVariableTokens(StatementList& statements);
 
-    // Arithmetic of one operator or function.
+    // Arithmetic of one operator, function or sign, the one of its table row.
     double ApplyOperation(const ExprItem& op, ExprItem& first, const ExprItem* second);
 
     const StepFailure& LastFailure() const { return m_failure; }
@@ -127,13 +124,6 @@ class CExprEngine {
         return 0;
     }
 
-    // The first row whose name is the text, or -1. `padded` holds the text's
-    // bytes followed by NULs up to the size that holds every name of the
-    // table, when the text is shorter than that: names are compared as words.
-    int TableRowOf(const char* padded, std::size_t length) const;
-
-    ExprItem m_table[kTableRoom];
-    std::int32_t m_tableCount;
     VariableList& m_variables;
     StepFailure m_failure;
 };

@@ -5,15 +5,28 @@
 #include <cstring>
 
 #include "ExprEngine.h"
-#include "Lexing.h"
 #include "OperatorTable.h"
 
 namespace quorvane::engine {
 
+namespace {
+
+// A token name shorter than this is followed by NULs up to this size, in the
+// raw token list and in the token records built from it, so that short names
+// are copied and compared as whole words.
+constexpr std::size_t kPaddedNameBytes = 16;
+
 // Raw token texts are padded far enough for the table's names to be read as words.
 static_assert(kTableNameBytes <= kPaddedNameBytes);
 
-namespace {
+// Copies a token's name of the given length, NUL and padding included.
+void CopyTokenName(char* to, const char* from, std::size_t length) {
+    if (length < kPaddedNameBytes) {
+        std::memcpy(to, from, kPaddedNameBytes);
+    } else {
+        std::memcpy(to, from, length + 1);
+    }
+}
 
 // What a byte does in a line being cut.
 enum CharClass : std::uint8_t {
@@ -186,13 +199,19 @@ bool ReadNumberLiteral(std::string_view text, ExprItem& token) {
 
 }  // namespace
 
-inline int CExprEngine::TableRowOf(const char* padded, std::size_t length) const {
-    // Rows are tried in table order; only those whose name starts with the
-    // text's first byte can match. No name of the table is as long as
-    // kTableNameBytes. Every row of the prepared table is in use from the
-    // engine's construction on.
-    if (length == 1) return kSingleByteRows[static_cast<unsigned char>(padded[0])];
-    if (length >= kTableNameBytes) return -1;
+namespace {
+
+// The first row whose name is the text, or null. `padded` holds the text's
+// bytes followed by NULs up to kPaddedNameBytes when the text is shorter than
+// that: names are compared as words. Rows are tried in table order; only those
+// whose name starts with the text's first byte can match. No name of the
+// table is as long as kTableNameBytes.
+const OperationRow* TableRowOf(const char* padded, std::size_t length) {
+    if (length == 1) {
+        const int index = kSingleByteRows[static_cast<unsigned char>(padded[0])];
+        return index >= 0 ? &kOperationTable[index] : nullptr;
+    }
+    if (length >= kTableNameBytes) return nullptr;
     std::uint64_t word;
     std::memcpy(&word, padded, sizeof word);
     std::uint32_t candidates = kRowsByFirstByte[static_cast<unsigned char>(padded[0])];
@@ -200,13 +219,15 @@ inline int CExprEngine::TableRowOf(const char* padded, std::size_t length) const
         const int index = std::countr_zero(candidates);
         candidates &= candidates - 1;
         std::uint64_t name;
-        std::memcpy(&name, m_table[index].name, sizeof name);
+        std::memcpy(&name, kOperationTable[index].name, sizeof name);
         if (name == word && kRowNameLengths[static_cast<std::size_t>(index)] == length) {
-            return index;
+            return &kOperationTable[index];
         }
     }
-    return -1;
+    return nullptr;
 }
+
+}  // namespace
 
 // Classifies each raw token: a name of the table is its operator, function or
 // parenthesis (the first row of that name), digits and dots a number, and
@@ -220,10 +241,11 @@ std::int32_t CExprEngine::BuildTokens(const RawTokenList& raw, TokenList& tokens
         CopyTokenName(token.name, text, length);
         token.ref = nullptr;
         token.column = raw.column[i];
-        const int index = TableRowOf(text, length);
-        if (index >= 0) {
-            token.kind = m_table[index].kind;
-            token.prec = m_table[index].prec;
+        const OperationRow* row = TableRowOf(text, length);
+        token.row = row;
+        if (row != nullptr) {
+            token.kind = row->kind;
+            token.prec = row->prec;
             continue;
         }
         token.prec = 0;
