@@ -95,9 +95,9 @@ class CExprEngine {
     ExprItem* FindOrAddVariable(std::string_view name);
     std::int32_t SetVariable(std::string_view name, double x);
 
-    // Lexer. StripComment ends the text at its first newline or "//" and
-    // returns the length left.
-    static std::size_t StripComment(char* text);
+    // Lexer. StripComment ends the text, `size` bytes followed by a NUL, at
+    // its first NUL, newline or "//" and returns the length left.
+    static std::size_t StripComment(char* text, std::size_t size);
     std::int32_t SplitLine(const char* text, RawTokenList& raw);
     std::int32_t BuildTokens(const RawTokenList& raw, TokenList& tokens);
 

@@ -87,7 +87,7 @@ std::int32_t CExprEngine::ParseLine(std::string_view text, TokenList& postfix) {
     if (copied != 0) std::memcpy(copy, text.data(), copied);
     copy[copied] = '\0';
 
-    const std::size_t length = StripComment(copy);
+    const std::size_t length = StripComment(copy, copied);
     if (length == 0) return Fail(FailureReason::MissingOperand, 0);  // an empty statement
     if (length > static_cast<std::size_t>(kLineLimit)) {
         return Fail(FailureReason::LineTooLong, kLineLimit + 1);
