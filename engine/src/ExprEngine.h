@@ -28,6 +28,7 @@ struct RawTokenList {
     char text[kListRoom][kItemNameSize];
     std::uint8_t length[kListRoom];  // the length of each text, set with it by SplitLine
     std::int32_t column[kListRoom];  // where each text starts in the line, 1-based
+    bool number[kListRoom];          // whether each text is a number literal: digits and dots
 };
 
 // Tokens of one line, in written order or in postfix order.
