@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <limits>
 
 #include "ExprItem.h"
@@ -44,11 +45,9 @@ struct OperationRow {
 // Rounds half away from zero, keeping the result a double; never -0.
 inline double RoundHalfAway(double x) { return std::round(x) + 0.0; }
 
-inline constexpr int kTableRows = 31;
-
 // The rows in the order in which the lexer tries them: the first row of a
 // name is the one that name means.
-inline constexpr OperationRow kOperationTable[kTableRows] = {
+inline constexpr OperationRow kOperationTable[] = {
     {KIND_PAREN, 0, "(", nullptr},
     {KIND_PAREN, 0, ")", nullptr},
     // A comma never reaches the evaluation: the converter drops it.
@@ -87,6 +86,8 @@ inline constexpr OperationRow kOperationTable[kTableRows] = {
     {KIND_FUNCTION, 10, "TAN", [](double a) { return std::tan(a); }},
     {KIND_OPERATOR, 10, "ATAN2", nullptr, [](double a, double b) { return std::atan2(a, b); }},
 };
+
+inline constexpr int kTableRows = static_cast<int>(std::size(kOperationTable));
 
 // Every row has the arithmetic its kind is applied with.
 static_assert([] {
