@@ -255,28 +255,14 @@ namespace {
 
 // The first row whose name is the text, or null. `padded` holds the text's
 // bytes followed by NULs up to kPaddedNameBytes when the text is shorter than
-// that: names are compared as words. Rows are tried in table order; only those
-// whose name starts with the text's first byte can match. No name of the
+// that, so that its first kTableNameBytes bytes are its word. No name of the
 // table is as long as kTableNameBytes.
 const OperationRow* TableRowOf(const char* padded, std::size_t length) {
-    if (length == 1) {
-        const int index = kSingleByteRows[static_cast<unsigned char>(padded[0])];
-        return index >= 0 ? &kOperationTable[index] : nullptr;
-    }
     if (length >= kTableNameBytes) return nullptr;
     std::uint64_t word;
     std::memcpy(&word, padded, sizeof word);
-    std::uint32_t candidates = kRowsByFirstByte[static_cast<unsigned char>(padded[0])];
-    while (candidates != 0) {
-        const int index = std::countr_zero(candidates);
-        candidates &= candidates - 1;
-        std::uint64_t name;
-        std::memcpy(&name, kOperationTable[index].name, sizeof name);
-        if (name == word && kRowNameLengths[static_cast<std::size_t>(index)] == length) {
-            return &kOperationTable[index];
-        }
-    }
-    return nullptr;
+    const std::size_t row = kRowsByNameSlot[NameSlot(word, kNameSlotFactor)];
+    return kRowNameWords[row] == word ? &kOperationTable[row] : nullptr;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -103,49 +104,68 @@ static_assert([] {
     return true;
 }());
 
-// The length of each row's name.
-inline constexpr std::array<std::uint8_t, kTableRows> kRowNameLengths = [] {
-    std::array<std::uint8_t, kTableRows> lengths{};
-    for (int row = 0; row < kTableRows; ++row) {
-        std::uint8_t length = 0;
-        while (length < kTableNameBytes && kOperationTable[row].name[length] != '\0') ++length;
-        lengths[row] = length;
+// Names are compared as words: the name's bytes and NULs up to
+// kTableNameBytes, the first byte the lowest, as memory holds them here.
+static_assert(std::endian::native == std::endian::little);
+static_assert(kTableNameBytes == sizeof(std::uint64_t));
+
+constexpr std::uint64_t NameWord(const char (&name)[kTableNameBytes]) {
+    std::uint64_t word = 0;
+    for (std::size_t i = 0; i < kTableNameBytes; ++i) {
+        word |= std::uint64_t{static_cast<unsigned char>(name[i])} << (8 * i);
     }
-    return lengths;
-}();
+    return word;
+}
+
 // Every name keeps its NUL within kTableNameBytes, and none is empty.
 static_assert([] {
-    for (const std::uint8_t length : kRowNameLengths) {
-        if (length == 0 || length + 1u > kTableNameBytes) return false;
+    for (const OperationRow& row : kOperationTable) {
+        if (row.name[0] == '\0' || row.name[kTableNameBytes - 1] != '\0') return false;
     }
     return true;
 }());
 
-// For every byte, the set of rows (bit i for row i) whose name starts with it,
-// so that classifying a token compares it only with the names that can match.
-inline constexpr std::array<std::uint32_t, 256> kRowsByFirstByte = [] {
-    std::array<std::uint32_t, 256> rows{};
-    for (int row = 0; row < kTableRows; ++row) {
-        rows[static_cast<unsigned char>(kOperationTable[row].name[0])] |= std::uint32_t{1} << row;
-    }
-    return rows;
+// The name of each row as a word; after the rows, a word that no text of a
+// token has (every token has a first byte), which an empty slot points at.
+inline constexpr std::array<std::uint64_t, kTableRows + 1> kRowNameWords = [] {
+    std::array<std::uint64_t, kTableRows + 1> words{};
+    for (int row = 0; row < kTableRows; ++row) words[row] = NameWord(kOperationTable[row].name);
+    return words;
 }();
-// One bit for each row: the table holds at most as many rows as the mask has bits.
-static_assert(kTableRows <= std::numeric_limits<decltype(kRowsByFirstByte)::value_type>::digits);
 
-// For every byte, the first row whose name is that byte alone, or -1.
-inline constexpr std::array<std::int8_t, 256> kSingleByteRows = [] {
-    std::array<std::int8_t, 256> rows{};
-    rows.fill(-1);
-    for (int row = kTableRows - 1; row >= 0; --row) {
-        if (kRowNameLengths[static_cast<std::size_t>(row)] == 1) {
-            rows[static_cast<unsigned char>(kOperationTable[row].name[0])] =
-                static_cast<std::int8_t>(row);
+// Names are found by a hash of their word into 2^kNameSlotBits slots, with a
+// factor chosen so that no two different names share a slot.
+inline constexpr int kNameSlotBits = 7;
+static_assert(kTableRows <= (1 << kNameSlotBits), "a slot for every row");
+
+constexpr std::size_t NameSlot(std::uint64_t word, std::uint64_t factor) {
+    return static_cast<std::size_t>((word * factor) >> (64 - kNameSlotBits));
+}
+
+inline constexpr std::uint64_t kNameSlotFactor = [] {
+    for (std::uint64_t factor = 0x9E3779B97F4A7C15;; factor += 0x3C6EF372FE94F82A) {
+        bool distinct = true;
+        for (int a = 0; a < kTableRows && distinct; ++a) {
+            for (int b = a + 1; b < kTableRows && distinct; ++b) {
+                distinct = kRowNameWords[a] == kRowNameWords[b] ||
+                           NameSlot(kRowNameWords[a], factor) != NameSlot(kRowNameWords[b], factor);
+            }
         }
+        if (distinct) return factor;
+    }
+}();
+
+// For every slot, the first row whose name hashes to it, or kTableRows.
+inline constexpr std::array<std::uint8_t, std::size_t{1} << kNameSlotBits> kRowsByNameSlot = [] {
+    std::array<std::uint8_t, std::size_t{1} << kNameSlotBits> rows{};
+    rows.fill(static_cast<std::uint8_t>(kTableRows));
+    for (int row = kTableRows - 1; row >= 0; --row) {
+        rows[NameSlot(kRowNameWords[row], kNameSlotFactor)] = static_cast<std::uint8_t>(row);
     }
     return rows;
 }();
-static_assert(kTableRows - 1 <= std::numeric_limits<std::int8_t>::max());
+// Each row, and the empty slots' mark kTableRows, fits in a slot.
+static_assert(kTableRows <= std::numeric_limits<decltype(kRowsByNameSlot)::value_type>::max());
 
 // The single-character operators: rows of a kind other than KIND_FUNCTION
 // whose name is one character long.
