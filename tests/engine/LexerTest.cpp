@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "EngineProbe.h"
+#include "OperatorTable.h"
 
 namespace quorvane::engine {
 
@@ -122,6 +123,17 @@ TEST(BuildTokens, ClassifiesAgainstTheTable) {
     // Lower case does not match the table: "x" is a variable of its own.
     EXPECT_NE(probe.tokens->items[12].ref, probe.tokens->items[9].ref);
     EXPECT_EQ(probe.variables.Count(), 2u);
+}
+
+TEST(BuildTokens, EveryNameOfTheTableKeepsItsRow) {
+    EngineProbe probe;
+    for (const OperationRow& row : kOperationTable) {
+        ASSERT_EQ(probe.Tokenize(row.name), 1) << row.name;
+        ASSERT_EQ(probe.tokens->count, 1) << row.name;
+        EXPECT_EQ(probe.tokens->items[0].row, &row) << row.name;
+    }
+    ASSERT_EQ(probe.Tokenize("SINH2"), 1);
+    EXPECT_EQ(probe.tokens->items[0].row, nullptr);
 }
 
 TEST(BuildTokens, EachTokenKnowsItsColumn) {
