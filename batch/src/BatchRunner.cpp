@@ -8,6 +8,9 @@
 
 namespace quorvane::batch {
 
+// A line is taken in pieces only beyond the bytes that decide its outcome.
+static_assert(kLongLine > LongLine::kDecidingBytes);
+
 namespace {
 
 // The first byte c in [p, end), or end.

@@ -7,11 +7,6 @@ namespace quorvane::batch {
 
 namespace {
 
-// The bytes of a line that decide its outcome, given that it holds
-// something: the engine looks no further.
-constexpr std::size_t kDecidingBytes = engine::kLineLimit + 2;
-static_assert(kLongLine > kDecidingBytes);
-
 // Stands for the rest of a line that holds something, after its deciding
 // bytes: of the rest, only that it holds something counts.
 constexpr char kSomethingMore = '0';

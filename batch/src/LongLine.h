@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "batch/BatchRunner.h"
+#include "batch/BatchSink.h"
 #include "batch/FileIo.h"
 #include "engine/Evaluate.h"
 
@@ -38,6 +38,10 @@ class HeldBytes {
 // has something to evaluate and so gets a record.
 class LongLine {
   public:
+    // The bytes of a line that decide its outcome, given that it holds
+    // something: the engine looks no further.
+    static constexpr std::size_t kDecidingBytes = engine::kLineLimit + 2;
+
     explicit LongLine(BatchSink& sink) : m_sink(sink) {}
 
     // Takes the next bytes of the line.

@@ -29,8 +29,21 @@ char* WriteTwoDigitsBackwards(char* end, std::uint64_t n) {
 }
 
 // Writes the decimal digits of n backwards, ending before `end`; returns
-// where they start.
+// where they start. Below 10^8 all eight places are written, leading zeros
+// included, and the start is put after the zeros: how many digits a value has
+// is then no branch that varies from value to value.
 char* WriteDigitsBackwards(char* end, std::uint64_t n) {
+    if (n < 100000000) {
+        const std::uint64_t high = n / 10000;
+        const std::uint64_t low = n % 10000;
+        WriteTwoDigitsBackwards(end, low % 100);
+        WriteTwoDigitsBackwards(end - 2, low / 100);
+        WriteTwoDigitsBackwards(end - 4, high % 100);
+        WriteTwoDigitsBackwards(end - 6, high / 100);
+        const int digits = 1 + (n >= 10) + (n >= 100) + (n >= 1000) + (n >= 10000) + (n >= 100000) +
+                           (n >= 1000000) + (n >= 10000000);
+        return end - digits;
+    }
     while (n >= 100) {
         end = WriteTwoDigitsBackwards(end, n % 100);
         n /= 100;

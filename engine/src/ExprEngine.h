@@ -17,7 +17,6 @@
 
 namespace quorvane::engine {
 
-inline constexpr int kTableRoom = 256;
 inline constexpr int kListRoom = 512;  // tokens of one line
 inline constexpr int kOperatorStackRoom = 1024;
 inline constexpr std::int32_t kSignPrec = 8;  // a prefix "+" or "-" on the converter's stack
@@ -29,6 +28,7 @@ struct RawTokenList {
     char text[kListRoom][kItemNameSize];
     std::uint8_t length[kListRoom];  // the length of each text, set with it by SplitLine
     std::int32_t column[kListRoom];  // where each text starts in the line, 1-based
+    bool number[kListRoom];          // whether each text is a number literal: digits and dots
 };
 
 // Tokens of one line, in written order or in postfix order.
@@ -90,17 +90,15 @@ struct StepFailure {
 class CExprEngine {
   public:
     // The engine works on the given list of the line's variables.
-    explicit CExprEngine(VariableList& variables);
-
-    std::int32_t BuildTable();
+    explicit CExprEngine(VariableList& variables) : m_variables(variables) {}
 
     // Variable store of the current line.
     ExprItem* FindOrAddVariable(std::string_view name);
     std::int32_t SetVariable(std::string_view name, double x);
 
-    // Lexer. StripComment ends the text at its first newline or "//" and
-    // returns the length left.
-    static std::size_t StripComment(char* text);
+    // Lexer. StripComment ends the text, `size` bytes followed by a NUL, at
+    // its first NUL, newline or "//" and returns the length left.
+    static std::size_t StripComment(char* text, std::size_t size);
     std::int32_t SplitLine(const char* text, RawTokenList& raw);
     std::int32_t BuildTokens(const RawTokenList& raw, TokenList& tokens);
 
@@ -114,7 +112,7 @@ class CExprEngine {
     std::int32_t EvaluateStatements(StatementList& statements, double& value);
     static std::int32_t ResetVariableTokens(StatementList& statements);
 
-    // Arithmetic of one operator or function.
+    // Arithmetic of one operator, function or sign, the one of its table row.
     double ApplyOperation(const ExprItem& op, ExprItem& first, const ExprItem* second);
 
     const StepFailure& LastFailure() const { return m_failure; }
@@ -127,13 +125,6 @@ class CExprEngine {
         return 0;
     }
 
-    // The first row whose name is the text, or -1. `padded` holds the text's
-    // bytes followed by NULs up to the size that holds every name of the
-    // table, when the text is shorter than that: names are compared as words.
-    int TableRowOf(const char* padded, std::size_t length) const;
-
-    ExprItem m_table[kTableRoom];
-    std::int32_t m_tableCount;
     VariableList& m_variables;
     StepFailure m_failure;
 };

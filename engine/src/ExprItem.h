@@ -17,6 +17,8 @@ enum ItemKind : std::int32_t {
 
 inline constexpr int kItemNameSize = 64;  // 63 characters and the NUL
 
+struct OperationRow;
+
 struct ExprItem {
     std::int32_t kind;
     std::int32_t prec;  // precedence; own-value flag of variables (kOwnValue)
@@ -25,6 +27,8 @@ struct ExprItem {
     std::int32_t ivalue;  // value rounded half away from zero
     std::int32_t column;  // token: 1-based byte column of its first character in the line
     ExprItem* ref;        // variable token: its variable record
+    // Parenthesis, operator and function token: its row of the operator table.
+    const OperationRow* row;
 };
 
 // The own-value flag, kept in `prec` of a variable token and of a variable

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "ExprEngine.h"
+#include "OperatorTable.h"
 
 namespace quorvane::engine {
 
@@ -27,8 +28,20 @@ LineOutcome Failed(const StepFailure& failure) {
     return {LineStatus::Failure, 0.0, failure.reason, failure.column};
 }
 
-bool IsDivision(const ExprItem& op) { return op.name[0] == '/'; }
-bool IsRemainder(const ExprItem& op) { return op.name[0] == '%'; }
+// The reason the operator refuses its right operand of value b, or None.
+FailureReason Refusal(const ExprItem& op, double b) {
+    switch (op.row->right) {
+        case RightOperand::Any:
+            break;
+        case RightOperand::Nonzero:
+            if (b == 0.0) return FailureReason::DivisionByZero;
+            break;
+        case RightOperand::RoundsNonzero:
+            if (std::round(b) == 0.0) return FailureReason::RemainderByZero;
+            break;
+    }
+    return FailureReason::None;
+}
 
 // The values that number tokens held before results were written into them,
 // given back when a statement's evaluation ends, however it ends, so that the
@@ -74,7 +87,7 @@ std::int32_t CExprEngine::ParseLine(std::string_view text, TokenList& postfix) {
     if (copied != 0) std::memcpy(copy, text.data(), copied);
     copy[copied] = '\0';
 
-    const std::size_t length = StripComment(copy);
+    const std::size_t length = StripComment(copy, copied);
     if (length == 0) return Fail(FailureReason::MissingOperand, 0);  // an empty statement
     if (length > static_cast<std::size_t>(kLineLimit)) {
         return Fail(FailureReason::LineTooLong, kLineLimit + 1);
@@ -135,12 +148,8 @@ std::int32_t CExprEngine::EvaluateStatements(StatementList& statements, double& 
                     target = PopItem(stack);
                     // Without a right operand there is no left one either.
                     if (target == nullptr) return Fail(FailureReason::MissingOperand, item.column);
-                    if (IsDivision(item) && OperandValue(*right) == 0.0) {
-                        return Fail(FailureReason::DivisionByZero, item.column);
-                    }
-                    if (IsRemainder(item) && std::round(OperandValue(*right)) == 0.0) {
-                        return Fail(FailureReason::RemainderByZero, item.column);
-                    }
+                    const FailureReason refusal = Refusal(item, OperandValue(*right));
+                    if (refusal != FailureReason::None) return Fail(refusal, item.column);
                     v = ApplyOperation(item, *target, right);
                     break;
                 }

@@ -1,20 +1,22 @@
 // Operator-precedence conversion of a line's tokens into postfix order.
 #include "ExprEngine.h"
+#include "OperatorTable.h"
 
 namespace quorvane::engine {
 
 namespace {
 
+// An operator whose row has a sign form: "+" or "-".
 bool IsSignCharacter(const ExprItem& token) {
-    return token.kind == KIND_OPERATOR && (token.name[0] == '+' || token.name[0] == '-') &&
-           token.name[1] == '\0';
+    return token.kind == KIND_OPERATOR && token.row->unary != nullptr;
 }
 
 }  // namespace
 
 // A "+" or "-" that starts the line or follows "(", ",", an operator, a
 // function or another sign is a sign: it becomes a one-operand prefix
-// operator (kind KIND_FUNCTION, precedence kSignPrec) in the infix list.
+// operator (kind KIND_FUNCTION, precedence kSignPrec) in the infix list,
+// applied with the sign form of its row.
 // Prefix tokens are stacked without popping anything; operators pop what
 // binds at least as tightly; commas only pop and are dropped.
 std::int32_t CExprEngine::ToPostfix(TokenList& infix, TokenList& postfix) const {

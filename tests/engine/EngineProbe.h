@@ -19,7 +19,7 @@ struct EngineProbe {
     // Strips the comment and cuts the line; returns SplitLine's status.
     std::int32_t Split(const std::string& line) {
         std::string copy = line;
-        CExprEngine::StripComment(copy.data());
+        CExprEngine::StripComment(copy.data(), copy.size());
         return engine.SplitLine(copy.c_str(), *raw);
     }
     std::int32_t Tokenize(const std::string& line) {

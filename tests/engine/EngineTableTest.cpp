@@ -11,25 +11,23 @@ namespace quorvane::engine {
 
 TEST(OperatorTable, ThirtyOneRowsInOrder) {
     ASSERT_EQ(kTableRows, 31);
-    EXPECT_STREQ(kPreparedTable[0].name, "(");
-    EXPECT_EQ(kPreparedTable[0].kind, KIND_PAREN);
-    EXPECT_EQ(kPreparedTable[0].prec, 0);
-    EXPECT_STREQ(kPreparedTable[30].name, "ATAN2");
-    EXPECT_EQ(kPreparedTable[30].kind, KIND_OPERATOR);
-    EXPECT_EQ(kPreparedTable[30].prec, 10);
+    EXPECT_STREQ(kOperationTable[0].name, "(");
+    EXPECT_EQ(kOperationTable[0].kind, KIND_PAREN);
+    EXPECT_EQ(kOperationTable[0].prec, 0);
+    EXPECT_STREQ(kOperationTable[30].name, "ATAN2");
+    EXPECT_EQ(kOperationTable[30].kind, KIND_OPERATOR);
+    EXPECT_EQ(kOperationTable[30].prec, 10);
     const char* names[] = {"(",     ")",    ",",    "=",    "+",    "-",     "*",     "/",
                            "%",     "POW",  "SQRT", "EXP",  "EXP2", "EXP10", "LOG",   "LOG2",
                            "LOG10", "SIN",  "COS",  "ATAN", "ABS",  "CEIL",  "FLOOR", "ROUND",
                            "TANH",  "SINH", "COSH", "ACOS", "ASIN", "TAN",   "ATAN2"};
     for (int row = 0; row < 31; ++row) {
-        EXPECT_STREQ(kPreparedTable[row].name, names[row]) << row;
-        EXPECT_EQ(kPreparedTable[row].value, 0.0);
-        EXPECT_EQ(kPreparedTable[row].ivalue, 0);
+        EXPECT_STREQ(kOperationTable[row].name, names[row]) << row;
     }
-    EXPECT_EQ(kPreparedTable[9].kind, KIND_OPERATOR);  // POW is a two-operand operator
-    EXPECT_EQ(kPreparedTable[10].kind, KIND_FUNCTION);
-    EXPECT_EQ(kPreparedTable[3].prec, 3);
-    EXPECT_EQ(kPreparedTable[8].prec, 6);
+    EXPECT_EQ(kOperationTable[9].kind, KIND_OPERATOR);  // POW is a two-operand operator
+    EXPECT_EQ(kOperationTable[10].kind, KIND_FUNCTION);
+    EXPECT_EQ(kOperationTable[3].prec, 3);
+    EXPECT_EQ(kOperationTable[8].prec, 6);
 }
 
 TEST(OperatorTable, OperatorCharactersAreExactlyTheNine) {

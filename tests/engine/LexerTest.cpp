@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "EngineProbe.h"
+#include "OperatorTable.h"
 
 namespace quorvane::engine {
 
@@ -45,12 +46,22 @@ TEST(SplitLine, LimitsFailInsteadOfTruncating) {
 }
 
 TEST(StripComment, CutsAtCommentMarkOrNewline) {
-    const std::pair<std::string, std::string> cases[] = {{"8//2", "8"},  {"// note", ""},
-                                                         {"8/2", "8/2"}, {"1\n2", "1"},
-                                                         {"1/", "1/"},   {"a/ /b", "a/ /b"}};
+    const std::pair<std::string, std::string> cases[] = {
+        {"8//2", "8"},
+        {"// note", ""},
+        {"8/2", "8/2"},
+        {"1\n2", "1"},
+        {"1/", "1/"},
+        {"a/ /b", "a/ /b"},
+        // Longer texts are looked at eight bytes at a time.
+        {"1234567/", "1234567/"},
+        {"1234567//8", "1234567"},
+        {"1/.5+2/.25/(4/2)//3", "1/.5+2/.25/(4/2)"},
+        {"12345678/9\n//", "12345678/9"},
+        {std::string("12345678+9\0// 1", 16), "12345678+9"}};
     for (const auto& [line, kept] : cases) {
         std::string copy = line;
-        EXPECT_EQ(CExprEngine::StripComment(copy.data()), kept.size()) << line;
+        EXPECT_EQ(CExprEngine::StripComment(copy.data(), copy.size()), kept.size()) << line;
         EXPECT_STREQ(copy.c_str(), kept.c_str()) << line;
     }
 }
@@ -112,6 +123,17 @@ TEST(BuildTokens, ClassifiesAgainstTheTable) {
     // Lower case does not match the table: "x" is a variable of its own.
     EXPECT_NE(probe.tokens->items[12].ref, probe.tokens->items[9].ref);
     EXPECT_EQ(probe.variables.Count(), 2u);
+}
+
+TEST(BuildTokens, EveryNameOfTheTableKeepsItsRow) {
+    EngineProbe probe;
+    for (const OperationRow& row : kOperationTable) {
+        ASSERT_EQ(probe.Tokenize(row.name), 1) << row.name;
+        ASSERT_EQ(probe.tokens->count, 1) << row.name;
+        EXPECT_EQ(probe.tokens->items[0].row, &row) << row.name;
+    }
+    ASSERT_EQ(probe.Tokenize("SINH2"), 1);
+    EXPECT_EQ(probe.tokens->items[0].row, nullptr);
 }
 
 TEST(BuildTokens, EachTokenKnowsItsColumn) {

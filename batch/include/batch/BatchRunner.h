@@ -23,6 +23,7 @@
 #include <string>
 #include <string_view>
 
+#include "batch/BatchSink.h"
 #include "batch/UpperCase.h"
 #include "engine/Evaluate.h"
 
@@ -30,29 +31,6 @@ namespace quorvane::batch {
 
 // A line longer than this is taken in pieces.
 inline constexpr std::size_t kLongLine = 1 << 16;
-
-// What one evaluated line gives.
-struct LineResult {
-    // The line's text, upper-cased, without its line end; of a long line the
-    // rest of it after the pieces that came before (see BatchSink).
-    std::string_view text;
-    engine::LineOutcome outcome;
-    std::string_view value;  // the value with two decimals, or "Error"
-    // The line's number in the text, counted from 1 as a text editor counts:
-    // each LF, each CR LF and each lone CR ends a line, empty ones too.
-    std::size_t lineNumber;
-};
-
-// Receives the lines that have something to evaluate, in order.
-class BatchSink {
-  public:
-    virtual ~BatchSink() = default;
-    // A piece of the text of a long line, which comes in pieces as it is
-    // read, before its outcome is known.
-    virtual void AddLineText(std::string_view piece) = 0;
-    // A line is evaluated; a long one after the pieces of its text.
-    virtual void EndLine(const LineResult& line) = 0;
-};
 
 class LongLine;
 
