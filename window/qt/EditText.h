@@ -14,6 +14,8 @@
 #include <string_view>
 
 QString WidgetText(std::string_view memberText);
+// The length of WidgetText(memberText).
+qsizetype WidgetLength(std::string_view memberText);
 std::string MemberText(QStringView widgetText);
 
 // The member index of the widget position `position` of `widgetText`.

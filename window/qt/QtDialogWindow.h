@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QString>
 #include <functional>
+#include <map>
 #include <memory>
 
 #include "CommandDialog.h"
@@ -63,6 +64,8 @@ class QtDialogWindow final : public DialogWindow {
 
   private:
     void ConnectButtons();
+    // Forgets the known text of a multi-line edit box whenever its document changes.
+    void WatchEditTexts();
     void ReturnFocusToDialog();
 
     std::unique_ptr<CommandDialog> m_dialog;
@@ -70,4 +73,8 @@ class QtDialogWindow final : public DialogWindow {
     DialogEvents* m_events = nullptr;
     bool m_ended = false;
     EditorLauncher m_launchEditor;
+    // The member form of the multi-line edit boxes' texts, by id, while their
+    // documents stay as they were when it was made: converting a box of
+    // many lines each time it is read would cost more than the dialog's work.
+    mutable std::map<int, std::string> m_editTexts;
 };

@@ -9,6 +9,7 @@
 #include "Programs.h"
 #include "Utf8Text.h"
 #include "resource.h"
+#include "window/TextChange.h"
 
 Win32DialogWindow::Win32DialogWindow(HINSTANCE instance, int templateId)
     : m_instance(instance), m_templateId(templateId) {}
@@ -94,11 +95,28 @@ std::wstring Win32DialogWindow::WideControlText(int id) const {
 
 void Win32DialogWindow::SetControlText(int id, std::string_view text) {
     // As in the dialog framework's data exchange, a control that shows the
-    // text already is left alone: setting an edit's text, even the same
-    // text, puts its caret at the start, and the keypad inserts where the
-    // user's caret stood.
-    if (ControlText(id) == text) return;
-    SetDlgItemTextA(m_window, id, std::string(text).c_str());
+    // text already is left alone. An edit control takes only the part that
+    // changed, as one step that its undo takes back: setting its whole text
+    // would put its caret at the start, lay out every line again and empty
+    // its undo.
+    const std::string shown = ControlText(id);
+    if (m_carets.find(id) == m_carets.end()) {
+        if (shown != text) SetDlgItemTextA(m_window, id, std::string(text).c_str());
+        return;
+    }
+    const quorvane::window::TextChange change =
+        quorvane::window::SmallestChange(shown, text, LeadByteTest());
+    if (change.Empty()) return;
+    const std::string_view rest = std::string_view(shown).substr(change.start);
+    const std::size_t start = UnitIndexOfAnsi(shown, change.start);
+    const std::size_t end = start + UnitIndexOfAnsi(rest, change.removed);
+    HWND edit = Control(id);
+    // Unlike a whole new text, a replacement keeps to the control's limit on
+    // the length of its text (32,767 characters at first): none is wanted.
+    SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
+    SendMessageW(edit, EM_SETSEL, start, static_cast<LPARAM>(end));
+    SendMessageA(edit, EM_REPLACESEL, TRUE,
+                 reinterpret_cast<LPARAM>(std::string(change.inserted).c_str()));
 }
 
 bool Win32DialogWindow::IsChecked(int id) const {
