@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -233,9 +234,21 @@ void QtDialogWindow::ShowMessage(std::string_view text) {
                     QMessageBox::Ok, m_dialog.get());
     // Paths and expressions are shown as they are, never read as markup.
     box.setTextFormat(Qt::PlainText);
+    // The box has the ordinary pointer, also in the middle of a long piece of work.
+    const bool waiting = QApplication::overrideCursor() != nullptr;
+    if (waiting) {
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
     box.exec();
+    if (waiting) {
+        QApplication::restoreOverrideCursor();
+    }
     ReturnFocusToDialog();
 }
+
+void QtDialogWindow::BeginWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+
+void QtDialogWindow::EndWaitCursor() { QApplication::restoreOverrideCursor(); }
 
 std::optional<std::string> QtDialogWindow::ChooseFile(const FileDialogRequest& request) {
     const std::optional<QString> path = RunFileDialog(m_dialog.get(), request);

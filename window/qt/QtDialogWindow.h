@@ -51,6 +51,8 @@ class QtDialogWindow final : public DialogWindow {
     void SetCaretIndex(int id, std::size_t index) override;
 
     void ShowMessage(std::string_view text) override;
+    void BeginWaitCursor() override;
+    void EndWaitCursor() override;
     std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
     void StartEditor(const std::string& path) override;
     std::string ProgramPath() const override;

@@ -150,7 +150,20 @@ void Win32DialogWindow::SetCaretIndex(int id, std::size_t index) {
 }
 
 void Win32DialogWindow::ShowMessage(std::string_view text) {
+    // The box has the ordinary pointer, also in the middle of a long piece of
+    // work; the wait cursor comes back after it.
+    if (m_waitCursors > 0) SetCursor(LoadCursorA(nullptr, IDC_ARROW));
     MessageBoxA(m_window, std::string(text).c_str(), "Message", MB_OK);
+    if (m_waitCursors > 0) SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+}
+
+void Win32DialogWindow::BeginWaitCursor() {
+    HCURSOR before = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+    if (m_waitCursors++ == 0) m_cursorBeforeWait = before;
+}
+
+void Win32DialogWindow::EndWaitCursor() {
+    if (--m_waitCursors == 0) SetCursor(m_cursorBeforeWait);
 }
 
 std::optional<std::string> Win32DialogWindow::ChooseFile(const FileDialogRequest& request) {

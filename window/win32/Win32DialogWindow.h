@@ -42,6 +42,8 @@ class Win32DialogWindow : public DialogWindow {
     void SetCaretIndex(int id, std::size_t index) override;
 
     void ShowMessage(std::string_view text) override;
+    void BeginWaitCursor() override;
+    void EndWaitCursor() override;
     std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
     void StartEditor(const std::string& path) override;
     std::string ProgramPath() const override;
@@ -70,4 +72,6 @@ class Win32DialogWindow : public DialogWindow {
     DialogEvents* m_events = nullptr;
     HICON m_bigIcon = nullptr;
     std::map<int, EditCaretTracker> m_carets;  // by control id
+    int m_waitCursors = 0;                     // begun and not yet ended
+    HCURSOR m_cursorBeforeWait = nullptr;
 };
