@@ -41,6 +41,7 @@ INT_PTR Win32DialogWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
             TrackEditCarets();
             return m_events->OnInitDialog() ? TRUE : FALSE;
         case WM_COMMAND:
+            if (HIWORD(wParam) == EN_CHANGE) m_editTexts.erase(LOWORD(wParam));
             m_events->OnCommand(HIWORD(wParam), LOWORD(wParam));
             return TRUE;
         case WM_SYSCOMMAND:
@@ -56,6 +57,7 @@ INT_PTR Win32DialogWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
             return reinterpret_cast<INT_PTR>(m_bigIcon);
         case WM_NCDESTROY:
             m_carets.clear();
+            m_editTexts.clear();
             m_window = nullptr;
             return FALSE;
         default:
@@ -75,21 +77,18 @@ void Win32DialogWindow::TrackEditCarets() {
 bool Win32DialogWindow::HasControl(int id) const { return Control(id) != nullptr; }
 
 std::string Win32DialogWindow::ControlText(int id) const {
+    if (m_carets.find(id) == m_carets.end()) return ReadControlText(id);
+    auto known = m_editTexts.find(id);
+    if (known == m_editTexts.end()) known = m_editTexts.emplace(id, ReadControlText(id)).first;
+    return known->second;
+}
+
+std::string Win32DialogWindow::ReadControlText(int id) const {
     const auto length = SendDlgItemMessageA(m_window, id, WM_GETTEXTLENGTH, 0, 0);
     if (length <= 0) return {};
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
     const UINT got = GetDlgItemTextA(m_window, id, text.data(), static_cast<int>(text.size()));
     text.resize(got);
-    return text;
-}
-
-std::wstring Win32DialogWindow::WideControlText(int id) const {
-    HWND control = Control(id);
-    const int length = GetWindowTextLengthW(control);
-    if (length <= 0) return {};
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
@@ -110,13 +109,23 @@ void Win32DialogWindow::SetControlText(int id, std::string_view text) {
     const std::string_view rest = std::string_view(shown).substr(change.start);
     const std::size_t start = UnitIndexOfAnsi(shown, change.start);
     const std::size_t end = start + UnitIndexOfAnsi(rest, change.removed);
+    const std::size_t after = UnitIndexOfAnsi(rest, rest.size()) - (end - start);
+    const std::string inserted(change.inserted);
     HWND edit = Control(id);
     // Unlike a whole new text, a replacement keeps to the control's limit on
     // the length of its text (32,767 characters at first): none is wanted.
     SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
     SendMessageW(edit, EM_SETSEL, start, static_cast<LPARAM>(end));
-    SendMessageA(edit, EM_REPLACESEL, TRUE,
-                 reinterpret_cast<LPARAM>(std::string(change.inserted).c_str()));
+    SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(inserted.c_str()));
+    // A control that refused part of the replacement (one that would not
+    // scroll, say) takes the whole text instead.
+    const std::size_t expected = start + UnitIndexOfAnsi(inserted, inserted.size()) + after;
+    if (static_cast<std::size_t>(GetWindowTextLengthW(edit)) != expected) {
+        SetDlgItemTextA(m_window, id, std::string(text).c_str());
+        m_editTexts.erase(id);
+        return;
+    }
+    m_editTexts.insert_or_assign(id, std::string(text));
 }
 
 bool Win32DialogWindow::IsChecked(int id) const {
@@ -138,7 +147,7 @@ void Win32DialogWindow::FocusControl(int id) {
 std::size_t Win32DialogWindow::CaretIndex(int id) const {
     const auto tracker = m_carets.find(id);
     if (tracker == m_carets.end()) return 0;
-    return AnsiIndexOfUnit(WideControlText(id), tracker->second.CaretIndex());
+    return AnsiIndexOfUnit(ControlText(id), tracker->second.CaretIndex());
 }
 
 void Win32DialogWindow::SetCaretIndex(int id, std::size_t index) {
