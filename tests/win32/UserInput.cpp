@@ -123,3 +123,11 @@ bool UserInput::Type(std::wstring_view text) {
     return Send(std::move(keys)) &&
            WaitUntil([&] { return WideWindowText(edit) == expected; }, kInputTimeoutMs);
 }
+
+bool UserInput::Undo() {
+    HWND edit = m_program.Focus();
+    const std::wstring before = WideWindowText(edit);
+    return Send({Key(VK_CONTROL, 0), Key('Z', 0), Key('Z', KEYEVENTF_KEYUP),
+                 Key(VK_CONTROL, KEYEVENTF_KEYUP)}) &&
+           WaitUntil([&] { return WideWindowText(edit) != before; }, kInputTimeoutMs);
+}

@@ -26,6 +26,9 @@ class UserInput {
     // Types the text into the edit control that has the focus, over its
     // selection; '\n' is a line break, typed as Ctrl+Enter.
     bool Type(std::wstring_view text);
+    // Presses Ctrl+Z in the edit control that has the focus; true once its
+    // text has changed.
+    bool Undo();
 
   private:
     // Moves the pointer to the point of the screen; false if it does not stay there.

@@ -32,8 +32,14 @@ void ReplaceChangedPart(QPlainTextEdit& edit, std::string_view shown, std::strin
     if (change.Empty()) {
         return;
     }
+    if (change.NewText(shown.size())) {
+        edit.setPlainText(WidgetText(text));
+        return;
+    }
     const qsizetype start = WidgetLength(shown.substr(0, change.start));
-    QTextCursor cursor(edit.document());
+    // A copy of the edit's own cursor: the change then goes in with the
+    // edit's format, and undoing it puts the caret back where it was made.
+    QTextCursor cursor = edit.textCursor();
     cursor.beginEditBlock();
     cursor.setPosition(static_cast<int>(start));
     cursor.setPosition(

@@ -106,6 +106,11 @@ void Win32DialogWindow::SetControlText(int id, std::string_view text) {
     const quorvane::window::TextChange change =
         quorvane::window::SmallestChange(shown, text, LeadByteTest());
     if (change.Empty()) return;
+    if (change.NewText(shown.size())) {
+        SetDlgItemTextA(m_window, id, std::string(text).c_str());
+        m_editTexts.insert_or_assign(id, std::string(text));
+        return;
+    }
     const std::string_view rest = std::string_view(shown).substr(change.start);
     const std::size_t start = UnitIndexOfAnsi(shown, change.start);
     const std::size_t end = start + UnitIndexOfAnsi(rest, change.removed);
