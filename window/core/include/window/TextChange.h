@@ -17,12 +17,14 @@ struct TextChange {
     std::string_view inserted;  // what replaces it: the part of the new text from `start`
 
     bool Empty() const { return removed == 0 && inserted.empty(); }
-    // Whether the change keeps nothing of the old text and brings a new one,
-    // such as the first text of a box or a file's text in place of another:
-    // a control takes it as a new whole text, which its undo does not take
-    // back, and not as an edit, with which a following one could merge.
+    // Whether the change brings new lines and keeps less of the old text
+    // than it brings, such as the first text of a box or a file's text in
+    // place of another: a control takes it as a new whole text, which its
+    // undo does not take back, and not as an edit, with which a following one
+    // could merge. The keypad's edits never bring a line break.
     bool NewText(std::size_t oldSize) const {
-        return start == 0 && removed == oldSize && !inserted.empty();
+        return oldSize - removed < inserted.size() &&
+               inserted.find("\r\n") != std::string_view::npos;
     }
 };
 
