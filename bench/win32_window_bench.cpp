@@ -7,8 +7,8 @@
 // this process and one SetWindowText for each box.
 // Prints one line: lines, seconds of "&Calc" (on the clock, and of the
 // program's processor time), milliseconds of a keypad press (median of five,
-// the same two ways), peak working set of the program in KiB, processor
-// seconds of the two SetWindowText alone, and whether the box and the output file held what
+// the same two ways), peak working set of the program in KiB, seconds of
+// the two SetWindowText alone, and whether the box and the output file held what
 // they should.
 //   quorvane_win32_bench INPUT-FILE PATH-OF-Quorvane.exe
 #include <windows.h>
@@ -78,9 +78,8 @@ INT_PTR CALLBACK PlainDialog(HWND, UINT message, WPARAM, LPARAM) {
     return message == WM_INITDIALOG ? TRUE : FALSE;
 }
 
-// The processor seconds that the main dialog's two boxes take to show the
-// texts, set once each, in a dialog of the program's template that does
-// nothing else.
+// The seconds that the main dialog's two boxes take to show the texts, set
+// once each, in a dialog of the program's template that does nothing else.
 double OwnSetTextCost(const std::string& programPath, const std::string& expression,
                       const std::string& results) {
     HMODULE module = LoadLibraryExA(programPath.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
@@ -89,11 +88,11 @@ double OwnSetTextCost(const std::string& programPath, const std::string& express
     if (dialog == nullptr) return -1;
     ShowWindow(dialog, SW_SHOW);
     PaintNow(dialog);
-    const double start = ProcessorSeconds(GetCurrentProcess());
+    const Clock::time_point start = Clock::now();
     SetDlgItemTextA(dialog, IDC_EXPRESSION, expression.c_str());
     SetDlgItemTextA(dialog, IDC_RESULT, results.c_str());
     PaintNow(dialog);
-    const double seconds = ProcessorSeconds(GetCurrentProcess()) - start;
+    const double seconds = SecondsSince(start);
     DestroyWindow(dialog);
     FreeLibrary(module);
     return seconds;

@@ -13,7 +13,8 @@
 # which other programs on a busy machine do not take away; the peak memory;
 # the edit boxes' own cost of taking the two texts (one setPlainText or
 # SetWindowText each, in a window of the same template that does nothing
-# else, in processor time); and whether the
+# else: processor time for Qt, the clock under wine, as "&Calc" is timed
+# there); and whether the
 # second run wrote every record.
 #
 #   bench/window-bench.sh [N...]
@@ -61,7 +62,7 @@ for lines in "${sizes[@]}"; do
         windows_input="Z:$(printf '%s' "$input" | tr / '\\')"
         read -r count calc calc_cpu press press_cpu peak own written < <(
             sh tests/win32/wine.sh run "$wine64" "$prefix" "$win_build/quorvane_win32_bench.exe" \
-                "$windows_input" "$win_build/Quorvane.exe" 2>/dev/null || true)
+                "$windows_input" "$win_build/Quorvane.exe" 2>/dev/null | tr -d '\r' || true)
         # wine does not report the processor time of another process.
         printf '%-7s %9s %6s / %-6s %7s / %-7s %10s %12s %10s\n' Win32 "$lines" "$calc" n/a \
             "$press" n/a "$(awk -v k="$peak" 'BEGIN { printf "%.0f", k / 1024 }')" "$own" \

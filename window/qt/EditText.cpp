@@ -79,23 +79,26 @@ std::size_t MemberLength(char32_t codePoint) {
 }  // namespace
 
 QString WidgetText(std::string_view memberText) {
-    const QString decoded =
-        QString::fromUtf8(memberText.data(), static_cast<qsizetype>(memberText.size()));
-    QString text;
-    text.reserve(decoded.size());
-    for (qsizetype i = 0; i < decoded.size(); ++i) {
-        const QChar c = decoded[i];
-        if (c == u'\r' && i + 1 < decoded.size() && decoded[i + 1] == u'\n') {
-            text += u'\n';
+    // Line ends only shrink or keep their length, so the decoded text is
+    // rewritten in its own buffer.
+    QString text = QString::fromUtf8(memberText.data(), static_cast<qsizetype>(memberText.size()));
+    QChar* const chars = text.data();
+    const qsizetype size = text.size();
+    qsizetype kept = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = chars[i];
+        if (c == u'\r' && i + 1 < size && chars[i + 1] == u'\n') {
+            chars[kept++] = u'\n';
             ++i;
         } else if (c == u'\r') {
-            text += QChar(kLoneCrSymbol);
+            chars[kept++] = QChar(kLoneCrSymbol);
         } else if (c == u'\n') {
-            text += QChar(kLoneLfSymbol);
+            chars[kept++] = QChar(kLoneLfSymbol);
         } else {
-            text += c;
+            chars[kept++] = c;
         }
     }
+    text.truncate(kept);
     return text;
 }
 
