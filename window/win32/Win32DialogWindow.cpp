@@ -78,6 +78,10 @@ bool Win32DialogWindow::HasControl(int id) const { return Control(id) != nullptr
 
 std::string Win32DialogWindow::ControlText(int id) const {
     if (m_carets.find(id) == m_carets.end()) return ReadControlText(id);
+    return EditText(id);
+}
+
+const std::string& Win32DialogWindow::EditText(int id) const {
     auto known = m_editTexts.find(id);
     if (known == m_editTexts.end()) known = m_editTexts.emplace(id, ReadControlText(id)).first;
     return known->second;
@@ -98,11 +102,12 @@ void Win32DialogWindow::SetControlText(int id, std::string_view text) {
     // changed, as one step that its undo takes back: setting its whole text
     // would put its caret at the start, lay out every line again and empty
     // its undo.
-    const std::string shown = ControlText(id);
     if (m_carets.find(id) == m_carets.end()) {
-        if (shown != text) SetDlgItemTextA(m_window, id, std::string(text).c_str());
+        if (ReadControlText(id) != text) SetDlgItemTextA(m_window, id, std::string(text).c_str());
         return;
     }
+    // Known until the control reports a change: not used after a message to it.
+    const std::string& shown = EditText(id);
     const quorvane::window::TextChange change =
         quorvane::window::SmallestChange(shown, text, LeadByteTest());
     if (change.Empty()) return;
@@ -152,13 +157,13 @@ void Win32DialogWindow::FocusControl(int id) {
 std::size_t Win32DialogWindow::CaretIndex(int id) const {
     const auto tracker = m_carets.find(id);
     if (tracker == m_carets.end()) return 0;
-    return AnsiIndexOfUnit(ControlText(id), tracker->second.CaretIndex());
+    return AnsiIndexOfUnit(EditText(id), tracker->second.CaretIndex());
 }
 
 void Win32DialogWindow::SetCaretIndex(int id, std::size_t index) {
     HWND control = Control(id);
-    if (control == nullptr) return;
-    const std::size_t unit = UnitIndexOfAnsi(ControlText(id), index);
+    if (control == nullptr || m_carets.find(id) == m_carets.end()) return;
+    const std::size_t unit = UnitIndexOfAnsi(EditText(id), index);
     SendMessageW(control, EM_SETSEL, unit, static_cast<LPARAM>(unit));
     SendMessageW(control, EM_SCROLLCARET, 0, 0);
 }

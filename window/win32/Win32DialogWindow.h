@@ -65,6 +65,8 @@ class Win32DialogWindow : public DialogWindow {
     HWND Control(int id) const { return GetDlgItem(m_window, id); }
     // The control's text, read from it.
     std::string ReadControlText(int id) const;
+    // The text of an edit control, as known or else read.
+    const std::string& EditText(int id) const;
 
     HINSTANCE m_instance;
     int m_templateId;
