@@ -44,6 +44,7 @@ class CalcTest : public DialogTest {
     void ExpectOneMessage(const std::string& message) {
         ASSERT_EQ(window.Messages().size(), 1u);
         EXPECT_EQ(window.Messages()[0], message);
+        EXPECT_EQ(window.WaitCursors(), 0) << "the wait cursor stays after the message";
     }
 
     TempFolder folder;

@@ -72,10 +72,10 @@ enum class Closing { Escape, Enter, OkButton, ExitButton, Mnemonic, CloseBox };
 
 // One thing a person does at the dialog: click at the end of a line of the
 // expression box, type into the focused control ('\n' is Ctrl+Enter, Chinese
-// comes from the input method), click a control, or click a control that
-// opens a message box and then its OK.
+// comes from the input method), press Ctrl+Z there, click a control, or click
+// a control that opens a message box and then its OK.
 struct Step {
-    enum Act { ClickLineEnd, Type, Click, ClickThenOk } act;
+    enum Act { ClickLineEnd, Type, Undo, Click, ClickThenOk } act;
     int value;  // the line, or the control id
     QString text;
 };
@@ -83,6 +83,7 @@ using Steps = QList<Step>;
 
 Step AtLineEnd(int line) { return {Step::ClickLineEnd, line, {}}; }
 Step Typing(const QString& text) { return {Step::Type, 0, text}; }
+const Step kUndo{Step::Undo, 0, {}};
 Step On(int id) { return {Step::Click, id, {}}; }
 Step OnThenOk(int id) { return {Step::ClickThenOk, id, {}}; }
 
@@ -565,6 +566,9 @@ class MainDialogTest : public QObject {
             case Step::Type:
                 TypeIntoFocus(step.text);
                 break;
+            case Step::Undo:
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+                break;
             case Step::Click:
                 Click(step.value);
                 break;
@@ -589,6 +593,12 @@ class MainDialogTest : public QObject {
         const QByteArray sample17x2Output =
             "((((1+2)+(3+4)+(5+6)+(7+8)+(9+10))*6+8)-2)/2.0 = 168.00\r\r\n\r\r\n"
             "1+17*2 = 35.00\r\r\n\r\r\n5*5+1.6 = 26.60\r\r\n\r\r\n\r\n";
+        QTest::newRow("Ctrl+Z takes back the keypad's digit, Backspace and C one at a time")
+            << Steps{On(IDC_KEY_7), kUndo, On(IDC_KEY_BACKSPACE), kUndo, On(IDC_KEY_CLEAR), kUndo}
+            << QStringLiteral("((((1+2)+(3+4)+(5+6)+(7+8)+(9+10))*6+8)-2)/2.0\n\n1+1\n\n5*5+1.6")
+            << QByteArray(
+                   "((((1+2)+(3+4)+(5+6)+(7+8)+(9+10))*6+8)-2)/2.0 = 168.00\r\r\n\r\r\n"
+                   "1+1 = 2.00\r\r\n\r\r\n5*5+1.6 = 26.60\r\r\n\r\r\n\r\n");
         QTest::newRow("typed at a line's end, Calc, keypad * 2")
             << Steps{AtLineEnd(2), Typing("7"), On(IDOK), On(IDC_KEY_MULTIPLY), On(IDC_KEY_2)}
             << sample17x2 << sample17x2Output;

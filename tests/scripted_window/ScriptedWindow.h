@@ -55,6 +55,8 @@ class ScriptedWindow : public DialogWindow {
     std::size_t CaretIndex(int id) const override;
     void SetCaretIndex(int id, std::size_t index) override;
     void ShowMessage(std::string_view text) override;
+    void BeginWaitCursor() override { ++m_waitCursors; }
+    void EndWaitCursor() override { --m_waitCursors; }
     std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
     void StartEditor(const std::string& path) override;
     std::string ProgramPath() const override { return m_programPath; }
@@ -107,6 +109,8 @@ class ScriptedWindow : public DialogWindow {
     const std::vector<MenuItem>& SystemMenuItems() const { return m_menuItems; }
     const std::vector<std::pair<IconHandle, IconSize>>& Icons() const { return m_icons; }
     int AboutBoxes() const { return m_aboutBoxes; }
+    // Wait cursors begun and not yet ended.
+    int WaitCursors() const { return m_waitCursors; }
     int IconLoads() const { return m_iconLoads; }
 
   private:
@@ -131,6 +135,7 @@ class ScriptedWindow : public DialogWindow {
     std::vector<MenuItem> m_menuItems;
     std::vector<std::pair<IconHandle, IconSize>> m_icons;
     int m_aboutBoxes = 0;
+    int m_waitCursors = 0;
     int m_iconLoads = 0;
 };
 

@@ -13,10 +13,11 @@
 
 namespace {
 
-enum class Act { End, ClickLineEnd, Type, Click, AnswerMessage };
+enum class Act { End, ClickLineEnd, Type, Undo, Click, AnswerMessage };
 
 // One thing the person does: click at the end of a line of the expression
-// box, type, click a control, or click OK on the message box that is open.
+// box, type, press Ctrl+Z, click a control, or click OK on the message box
+// that is open.
 struct Step {
     Act act;
     int value;  // the line, or the control id
@@ -27,6 +28,7 @@ constexpr Step ClickLineEnd(int line) { return {Act::ClickLineEnd, line, nullptr
 constexpr Step Type(const wchar_t* text) { return {Act::Type, 0, text}; }
 constexpr Step Click(int id) { return {Act::Click, id, nullptr}; }
 constexpr Step kAnswerMessage{Act::AnswerMessage, 0, nullptr};
+constexpr Step kUndo{Act::Undo, 0, nullptr};
 
 // Each journey starts with the program as it opens; afterwards "&Output To"
 // is ticked (if a step has not), the output file's name typed and "&Calc"
@@ -44,7 +46,17 @@ constexpr char kSampleWithSeventeenTimesTwoOutput[] =
     "((((1+2)+(3+4)+(5+6)+(7+8)+(9+10))*6+8)-2)/2.0 = 168.00\r\r\n\r\r\n"
     "1+17*2 = 35.00\r\r\n\r\r\n5*5+1.6 = 26.60\r\r\n\r\r\n\r\n";
 
+constexpr char kSample[] =
+    "((((1+2)+(3+4)+(5+6)+(7+8)+(9+10))*6+8)-2)/2.0\r\n\r\n1+1\r\n\r\n5*5+1.6";
+constexpr char kSampleOutput[] =
+    "((((1+2)+(3+4)+(5+6)+(7+8)+(9+10))*6+8)-2)/2.0 = 168.00\r\r\n\r\r\n"
+    "1+1 = 2.00\r\r\n\r\r\n5*5+1.6 = 26.60\r\r\n\r\r\n\r\n";
+
 constexpr Journey kJourneys[] = {
+    // The edit control has one level of undo, which takes back its last change.
+    {"Ctrl+Z takes back the keypad's digit", {Click(IDC_KEY_7), kUndo}, kSample, kSampleOutput},
+    {"Ctrl+Z takes back \"Backspace\"", {Click(IDC_KEY_BACKSPACE), kUndo}, kSample, kSampleOutput},
+    {"Ctrl+Z takes back \"C\"", {Click(IDC_KEY_CLEAR), kUndo}, kSample, kSampleOutput},
     {"typed at the end of a line, \"&Calc\", then keypad \"*\" and \"2\"",
      {ClickLineEnd(2), Type(L"7"), Click(IDOK), Click(IDC_KEY_MULTIPLY), Click(IDC_KEY_2)},
      kSampleWithSeventeenTimesTwo,
@@ -103,6 +115,8 @@ bool Do(const Step& step, QuorvaneProcess& program, UserInput& input) {
                                  LineEndPoint(program.Control(IDC_EXPRESSION), step.value));
         case Act::Type:
             return input.Type(step.text);
+        case Act::Undo:
+            return input.Undo();
         case Act::Click:
             return input.Click(program.Control(step.value));
         case Act::AnswerMessage:

@@ -129,3 +129,10 @@ bool UserInput::Press(WORD key, WORD modifier) {
     return Send(
         {Key(modifier, 0), Key(key, 0), Key(key, KEYEVENTF_KEYUP), Key(modifier, KEYEVENTF_KEYUP)});
 }
+
+bool UserInput::Undo() {
+    HWND edit = m_program.Focus();
+    const std::wstring before = WideWindowText(edit);
+    return Press('Z', VK_CONTROL) &&
+           WaitUntil([&] { return WideWindowText(edit) != before; }, kInputTimeoutMs);
+}

@@ -63,38 +63,61 @@ void AppendMemberChar(std::string& out, char32_t codePoint) {
     }
 }
 
+// The length of the member form of one widget character, as AppendMemberChar makes it.
 std::size_t MemberLength(char32_t codePoint) {
-    std::string bytes;
-    AppendMemberChar(bytes, codePoint);
-    return bytes.size();
+    switch (codePoint) {
+        case U'\n':
+        case QChar::LineSeparator:
+        case QChar::ParagraphSeparator:
+            return 2;
+        case kLoneCrSymbol:
+        case kLoneLfSymbol:
+            return 1;
+        default:
+            return codePoint < 0x80 ? 1 : codePoint < 0x800 ? 2 : codePoint < 0x10000 ? 3 : 4;
+    }
 }
 
 }  // namespace
 
 QString WidgetText(std::string_view memberText) {
-    const QString decoded =
-        QString::fromUtf8(memberText.data(), static_cast<qsizetype>(memberText.size()));
-    QString text;
-    text.reserve(decoded.size());
-    for (qsizetype i = 0; i < decoded.size(); ++i) {
-        const QChar c = decoded[i];
-        if (c == u'\r' && i + 1 < decoded.size() && decoded[i + 1] == u'\n') {
-            text += u'\n';
+    // Line ends only shrink or keep their length, so the decoded text is
+    // rewritten in its own buffer.
+    QString text = QString::fromUtf8(memberText.data(), static_cast<qsizetype>(memberText.size()));
+    QChar* const chars = text.data();
+    const qsizetype size = text.size();
+    qsizetype kept = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = chars[i];
+        if (c == u'\r' && i + 1 < size && chars[i + 1] == u'\n') {
+            chars[kept++] = u'\n';
             ++i;
         } else if (c == u'\r') {
-            text += QChar(kLoneCrSymbol);
+            chars[kept++] = QChar(kLoneCrSymbol);
         } else if (c == u'\n') {
-            text += QChar(kLoneLfSymbol);
+            chars[kept++] = QChar(kLoneLfSymbol);
         } else {
-            text += c;
+            chars[kept++] = c;
         }
     }
+    text.truncate(kept);
     return text;
+}
+
+qsizetype WidgetLength(std::string_view memberText) {
+    // A CR LF pair is the one character that two decoded characters become.
+    qsizetype pairs = 0;
+    for (std::size_t lf = memberText.find('\n', 1); lf != std::string_view::npos;
+         lf = memberText.find('\n', lf + 1)) {
+        pairs += memberText[lf - 1] == '\r' ? 1 : 0;
+    }
+    return QString::fromUtf8(memberText.data(), static_cast<qsizetype>(memberText.size())).size() -
+           pairs;
 }
 
 std::string MemberText(QStringView widgetText) {
     std::string text;
-    text.reserve(static_cast<std::size_t>(widgetText.size()));
+    text.reserve(MemberIndex(widgetText, widgetText.size()));
     for (qsizetype i = 0; i < widgetText.size();) {
         const WidgetChar c = CharAt(widgetText, i);
         AppendMemberChar(text, c.codePoint);

@@ -16,6 +16,8 @@
 namespace quorvane::window::qt {
 
 QString WidgetText(std::string_view memberText);
+// The length of WidgetText(memberText).
+qsizetype WidgetLength(std::string_view memberText);
 std::string MemberText(QStringView widgetText);
 
 // The member index of the widget position `position` of `widgetText`.

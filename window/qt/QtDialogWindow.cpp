@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -17,8 +18,38 @@
 #include "FileDialog.h"
 #include "IconResource.h"
 #include "resource.h"
+#include "window/TextChange.h"
 
 namespace quorvane::window::qt {
+
+namespace {
+
+// Replaces the part of the edit's text `shown` (its member form) that
+// differs from `text`, in one edit block.
+void ReplaceChangedPart(QPlainTextEdit& edit, std::string_view shown, std::string_view text) {
+    const quorvane::window::TextChange change =
+        quorvane::window::SmallestChange(shown, text, nullptr);
+    if (change.Empty()) {
+        return;
+    }
+    if (change.NewText(shown.size())) {
+        edit.setPlainText(WidgetText(text));
+        return;
+    }
+    const qsizetype start = WidgetLength(shown.substr(0, change.start));
+    // A copy of the edit's own cursor: the change then goes in with the
+    // edit's format, and undoing it puts the caret back where it was made.
+    QTextCursor cursor = edit.textCursor();
+    cursor.beginEditBlock();
+    cursor.setPosition(static_cast<int>(start));
+    cursor.setPosition(
+        static_cast<int>(start + WidgetLength(shown.substr(change.start, change.removed))),
+        QTextCursor::KeepAnchor);
+    cursor.insertText(WidgetText(change.inserted));
+    cursor.endEditBlock();
+}
+
+}  // namespace
 
 void QtDialogWindow::OpenWithDesktop(const QString& path) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
@@ -36,9 +67,19 @@ QtDialogWindow::QtDialogWindow(int templateId, EditorLauncher launchEditor)
     }
     m_dialog->setContextMenuPolicy(Qt::ActionsContextMenu);
     ConnectButtons();
+    WatchEditTexts();
 }
 
 QtDialogWindow::~QtDialogWindow() = default;
+
+void QtDialogWindow::WatchEditTexts() {
+    for (const auto& [id, widget] : m_controls.InTemplateOrder()) {
+        if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
+            QObject::connect(edit->document(), &QTextDocument::contentsChanged, m_dialog.get(),
+                             [this, editId = id] { m_editTexts.erase(editId); });
+        }
+    }
+}
 
 void QtDialogWindow::ConnectButtons() {
     for (const auto& [id, widget] : m_controls.InTemplateOrder()) {
@@ -99,7 +140,11 @@ bool QtDialogWindow::HasControl(int id) const { return m_controls.Find(id) != nu
 std::string QtDialogWindow::ControlText(int id) const {
     QWidget* widget = m_controls.Find(id);
     if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
-        return MemberText(edit->toPlainText());
+        auto known = m_editTexts.find(id);
+        if (known == m_editTexts.end()) {
+            known = m_editTexts.emplace(id, MemberText(edit->toPlainText())).first;
+        }
+        return known->second;
     }
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         return MemberText(edit->text());
@@ -117,15 +162,17 @@ std::string QtDialogWindow::ControlText(int id) const {
 }
 
 void QtDialogWindow::SetControlText(int id, std::string_view text) {
-    // Like the window system's data exchange, an unchanged text is not set
-    // again, so the caret and the scroll position stay where they are.
+    // An edit box takes only the part of the text that changed, as one step
+    // that its undo takes back: the caret, the scroll position and the
+    // layout of the rest stay as they are.
     QWidget* widget = m_controls.Find(id);
-    const QString widgetText = WidgetText(text);
     if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
-        if (edit->toPlainText() != widgetText) {
-            edit->setPlainText(widgetText);
-        }
-    } else if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+        ReplaceChangedPart(*edit, ControlText(id), text);
+        m_editTexts.insert_or_assign(id, std::string(text));
+        return;
+    }
+    const QString widgetText = WidgetText(text);
+    if (auto* line = qobject_cast<QLineEdit*>(widget)) {
         if (line->text() != widgetText) {
             line->setText(widgetText);
         }
@@ -193,9 +240,21 @@ void QtDialogWindow::ShowMessage(std::string_view text) {
                     QMessageBox::Ok, m_dialog.get());
     // Paths and expressions are shown as they are, never read as markup.
     box.setTextFormat(Qt::PlainText);
+    // The box has the ordinary pointer, also in the middle of a long piece of work.
+    const bool waiting = QApplication::overrideCursor() != nullptr;
+    if (waiting) {
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
     box.exec();
+    if (waiting) {
+        QApplication::restoreOverrideCursor();
+    }
     ReturnFocusToDialog();
 }
+
+void QtDialogWindow::BeginWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+
+void QtDialogWindow::EndWaitCursor() { QApplication::restoreOverrideCursor(); }
 
 std::optional<std::string> QtDialogWindow::ChooseFile(const FileDialogRequest& request) {
     const std::optional<QString> path = RunFileDialog(m_dialog.get(), request);

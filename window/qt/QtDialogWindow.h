@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QString>
 #include <functional>
+#include <map>
 #include <memory>
 
 #include "CommandDialog.h"
@@ -46,6 +47,8 @@ class QtDialogWindow final : public DialogWindow {
     void SetCaretIndex(int id, std::size_t index) override;
 
     void ShowMessage(std::string_view text) override;
+    void BeginWaitCursor() override;
+    void EndWaitCursor() override;
     std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
     void StartEditor(const std::string& path) override;
     std::string ProgramPath() const override;
@@ -59,6 +62,8 @@ class QtDialogWindow final : public DialogWindow {
 
   private:
     void ConnectButtons();
+    // Forgets the known text of a multi-line edit box whenever its document changes.
+    void WatchEditTexts();
     void ReturnFocusToDialog();
 
     std::unique_ptr<CommandDialog> m_dialog;
@@ -66,6 +71,10 @@ class QtDialogWindow final : public DialogWindow {
     DialogEvents* m_events = nullptr;
     bool m_ended = false;
     EditorLauncher m_launchEditor;
+    // The member form of the multi-line edit boxes' texts, by id, while their
+    // documents stay as they were when it was made: converting a box of
+    // many lines each time it is read would cost more than the dialog's work.
+    mutable std::map<int, std::string> m_editTexts;
 };
 
 }  // namespace quorvane::window::qt

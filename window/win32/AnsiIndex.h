@@ -9,8 +9,9 @@
 
 namespace quorvane::window::win32 {
 
-// The byte index, in the ANSI form of `text`, of the UTF-16 position `unitIndex`.
-std::size_t AnsiIndexOfUnit(std::wstring_view text, std::size_t unitIndex);
+// The byte index in the ANSI text `ansiText` of the position `unitIndex` of
+// its UTF-16 form.
+std::size_t AnsiIndexOfUnit(std::string_view ansiText, std::size_t unitIndex);
 // The UTF-16 position of the byte index `byteIndex` of the ANSI text `ansiText`.
 std::size_t UnitIndexOfAnsi(std::string_view ansiText, std::size_t byteIndex);
 

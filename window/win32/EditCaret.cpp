@@ -75,6 +75,13 @@ LRESULT CALLBACK EditCaretTracker::SubclassProc(HWND edit, UINT message, WPARAM 
     if (message == WM_KILLFOCUS) {
         // Before the edit itself handles the message: it destroys its caret there.
         tracker->NoteCaret();
+    } else if (message == WM_SETTEXT && (GetWindowLongW(edit, GWL_STYLE) & ES_MULTILINE) != 0) {
+        // A multi-line edit control does not report a whole new text to its
+        // parent; it is reported as a single-line one reports it.
+        const LRESULT result = CallWindowProcW(original, edit, message, wParam, lParam);
+        SendMessageW(GetParent(edit), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(edit), EN_CHANGE),
+                     reinterpret_cast<LPARAM>(edit));
+        return result;
     } else if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
         RemovePropW(edit, kTrackerProperty);

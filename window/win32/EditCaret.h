@@ -2,7 +2,8 @@
 // UTF-16 units that the control counts in (CR LF counts two). The caret
 // exists only while the edit has the focus, so the tracker notes it at the
 // moment the edit loses the focus (to a pressed button, say) and answers
-// from that note afterwards.
+// from that note afterwards. A whole new text set into a multi-line edit is
+// reported to its parent with EN_CHANGE, as any other change of its text.
 #pragma once
 
 #include <windows.h>

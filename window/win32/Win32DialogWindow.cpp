@@ -9,6 +9,7 @@
 #include "Programs.h"
 #include "Utf8Text.h"
 #include "resource.h"
+#include "window/TextChange.h"
 
 namespace quorvane::window::win32 {
 
@@ -43,6 +44,7 @@ INT_PTR Win32DialogWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
             m_annotations.Annotate(m_window, m_templateId);
             return m_events->OnInitDialog() ? TRUE : FALSE;
         case WM_COMMAND:
+            if (HIWORD(wParam) == EN_CHANGE) m_editTexts.erase(LOWORD(wParam));
             m_events->OnCommand(HIWORD(wParam), LOWORD(wParam));
             return TRUE;
         case WM_SYSCOMMAND:
@@ -61,6 +63,7 @@ INT_PTR Win32DialogWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
             return FALSE;
         case WM_NCDESTROY:
             m_carets.clear();
+            m_editTexts.clear();
             m_window = nullptr;
             return FALSE;
         default:
@@ -80,6 +83,17 @@ void Win32DialogWindow::TrackEditCarets() {
 bool Win32DialogWindow::HasControl(int id) const { return Control(id) != nullptr; }
 
 std::string Win32DialogWindow::ControlText(int id) const {
+    if (m_carets.find(id) == m_carets.end()) return ReadControlText(id);
+    return EditText(id);
+}
+
+const std::string& Win32DialogWindow::EditText(int id) const {
+    auto known = m_editTexts.find(id);
+    if (known == m_editTexts.end()) known = m_editTexts.emplace(id, ReadControlText(id)).first;
+    return known->second;
+}
+
+std::string Win32DialogWindow::ReadControlText(int id) const {
     const auto length = SendDlgItemMessageA(m_window, id, WM_GETTEXTLENGTH, 0, 0);
     if (length <= 0) return {};
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
@@ -88,23 +102,46 @@ std::string Win32DialogWindow::ControlText(int id) const {
     return text;
 }
 
-std::wstring Win32DialogWindow::WideControlText(int id) const {
-    HWND control = Control(id);
-    const int length = GetWindowTextLengthW(control);
-    if (length <= 0) return {};
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 void Win32DialogWindow::SetControlText(int id, std::string_view text) {
     // As in the dialog framework's data exchange, a control that shows the
-    // text already is left alone: setting an edit's text, even the same
-    // text, puts its caret at the start, and the keypad inserts where the
-    // user's caret stood.
-    if (ControlText(id) == text) return;
-    SetDlgItemTextA(m_window, id, std::string(text).c_str());
+    // text already is left alone. An edit control takes only the part that
+    // changed, as one step that its undo takes back: setting its whole text
+    // would put its caret at the start, lay out every line again and empty
+    // its undo.
+    if (m_carets.find(id) == m_carets.end()) {
+        if (ReadControlText(id) != text) SetDlgItemTextA(m_window, id, std::string(text).c_str());
+        return;
+    }
+    // Known until the control reports a change: not used after a message to it.
+    const std::string& shown = EditText(id);
+    const quorvane::window::TextChange change =
+        quorvane::window::SmallestChange(shown, text, LeadByteTest());
+    if (change.Empty()) return;
+    if (change.NewText(shown.size())) {
+        SetDlgItemTextA(m_window, id, std::string(text).c_str());
+        m_editTexts.insert_or_assign(id, std::string(text));
+        return;
+    }
+    const std::string_view rest = std::string_view(shown).substr(change.start);
+    const std::size_t start = UnitIndexOfAnsi(shown, change.start);
+    const std::size_t end = start + UnitIndexOfAnsi(rest, change.removed);
+    const std::size_t after = UnitIndexOfAnsi(rest, rest.size()) - (end - start);
+    const std::string inserted(change.inserted);
+    HWND edit = Control(id);
+    // Unlike a whole new text, a replacement keeps to the control's limit on
+    // the length of its text (32,767 characters at first): none is wanted.
+    SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
+    SendMessageW(edit, EM_SETSEL, start, static_cast<LPARAM>(end));
+    SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(inserted.c_str()));
+    // A control that refused part of the replacement (one that would not
+    // scroll, say) takes the whole text instead.
+    const std::size_t expected = start + UnitIndexOfAnsi(inserted, inserted.size()) + after;
+    if (static_cast<std::size_t>(GetWindowTextLengthW(edit)) != expected) {
+        SetDlgItemTextA(m_window, id, std::string(text).c_str());
+        m_editTexts.erase(id);
+        return;
+    }
+    m_editTexts.insert_or_assign(id, std::string(text));
 }
 
 bool Win32DialogWindow::IsChecked(int id) const {
@@ -126,19 +163,32 @@ void Win32DialogWindow::FocusControl(int id) {
 std::size_t Win32DialogWindow::CaretIndex(int id) const {
     const auto tracker = m_carets.find(id);
     if (tracker == m_carets.end()) return 0;
-    return AnsiIndexOfUnit(WideControlText(id), tracker->second.CaretIndex());
+    return AnsiIndexOfUnit(EditText(id), tracker->second.CaretIndex());
 }
 
 void Win32DialogWindow::SetCaretIndex(int id, std::size_t index) {
     HWND control = Control(id);
-    if (control == nullptr) return;
-    const std::size_t unit = UnitIndexOfAnsi(ControlText(id), index);
+    if (control == nullptr || m_carets.find(id) == m_carets.end()) return;
+    const std::size_t unit = UnitIndexOfAnsi(EditText(id), index);
     SendMessageW(control, EM_SETSEL, unit, static_cast<LPARAM>(unit));
     SendMessageW(control, EM_SCROLLCARET, 0, 0);
 }
 
 void Win32DialogWindow::ShowMessage(std::string_view text) {
+    // The box has the ordinary pointer, also in the middle of a long piece of
+    // work; the wait cursor comes back after it.
+    if (m_waitCursors > 0) SetCursor(LoadCursorA(nullptr, IDC_ARROW));
     MessageBoxA(m_window, std::string(text).c_str(), "Message", MB_OK);
+    if (m_waitCursors > 0) SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+}
+
+void Win32DialogWindow::BeginWaitCursor() {
+    HCURSOR before = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+    if (m_waitCursors++ == 0) m_cursorBeforeWait = before;
+}
+
+void Win32DialogWindow::EndWaitCursor() {
+    if (--m_waitCursors == 0) SetCursor(m_cursorBeforeWait);
 }
 
 std::optional<std::string> Win32DialogWindow::ChooseFile(const FileDialogRequest& request) {

@@ -39,6 +39,8 @@ class Win32DialogWindow : public DialogWindow {
     void SetCaretIndex(int id, std::size_t index) override;
 
     void ShowMessage(std::string_view text) override;
+    void BeginWaitCursor() override;
+    void EndWaitCursor() override;
     std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
     void StartEditor(const std::string& path) override;
     std::string ProgramPath() const override;
@@ -58,8 +60,10 @@ class Win32DialogWindow : public DialogWindow {
     // Watches the caret of every edit control of the dialog.
     void TrackEditCarets();
     HWND Control(int id) const { return GetDlgItem(m_window, id); }
-    // The control's text as the control holds it, in UTF-16.
-    std::wstring WideControlText(int id) const;
+    // The control's text, read from it.
+    std::string ReadControlText(int id) const;
+    // The text of an edit control, as known or else read.
+    const std::string& EditText(int id) const;
 
     HINSTANCE m_instance;
     int m_templateId;
@@ -68,6 +72,12 @@ class Win32DialogWindow : public DialogWindow {
     HICON m_bigIcon = nullptr;
     std::map<int, EditCaretTracker> m_carets;  // by control id
     AccessibleAnnotations m_annotations;
+    // The texts of the edit controls as last read or set, by id, until the
+    // control reports a change (EN_CHANGE): reading a text of many lines
+    // through the ANSI window functions costs more than a keypad press.
+    mutable std::map<int, std::string> m_editTexts;
+    int m_waitCursors = 0;  // begun and not yet ended
+    HCURSOR m_cursorBeforeWait = nullptr;
 };
 
 }  // namespace quorvane::window::win32

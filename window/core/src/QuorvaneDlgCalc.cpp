@@ -10,10 +10,13 @@
 #include "batch/SameFile.h"
 #include "resource.h"
 #include "window/QuorvaneDlg.h"
+#include "window/WaitCursor.h"
 
 namespace quorvane::window {
 
 void CQuorvaneDlg::OnOK() {
+    // Reading the file and evaluating many lines can take a while.
+    const WaitCursor wait(m_window);
     UpdateData(true);
 
     if (m_strExpression.empty()) {

@@ -70,8 +70,13 @@ class DialogWindow {
     virtual void SetCaretIndex(int id, std::size_t index) = 0;
 
     // A modal message box owned by the dialog: caption "Message", one OK
-    // button, no icon.
+    // button, no icon. It shows the ordinary pointer, also while the wait
+    // cursor is on.
     virtual void ShowMessage(std::string_view text) = 0;
+    // The wait cursor over the dialog from BeginWaitCursor to the matching
+    // EndWaitCursor; pairs nest. Use WaitCursor rather than the pair.
+    virtual void BeginWaitCursor() = 0;
+    virtual void EndWaitCursor() = 0;
     // A common file dialog; the chosen full path, or nothing when cancelled.
     virtual std::optional<std::string> ChooseFile(const FileDialogRequest& request) = 0;
     // Starts the system text editor on the file, without waiting, without a shell.
