@@ -14,7 +14,7 @@ char UpperCaseByte(char c) {
 // Every byte on its own, in chunks of fixed size that the compiler turns
 // into vector instructions; the last few bytes one by one.
 // Measured against eight bytes at a time in a 64-bit word: quorvane-cli
-// 1.2% fewer instructions.
+// 1% fewer instructions.
 void UpperCaseBytes(std::span<char> text) {
     constexpr std::size_t kChunk = 32;
     char* p = text.data();
