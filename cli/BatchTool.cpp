@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,8 +23,8 @@ namespace quorvane::cli {
 
 namespace {
 
-// The first block read is small, so that a small input touches little memory;
-// the blocks grow to kBlockSize.
+// The first block read is small, so that a small input touches little of the
+// buffer's memory; the blocks grow to kBlockSize.
 constexpr std::size_t kFirstBlockSize = 1 << 14;
 
 // The name of the input in the diagnostics.
@@ -81,18 +82,17 @@ bool OverwritesInput(const std::string& path, std::FILE* input) {
 // number of a failed read.
 int ReadInto(std::FILE* input, batch::BatchRunner& runner, const BlockWriter& printed,
              const BlockWriter& written) {
-    std::string block;
+    const auto block = std::make_unique_for_overwrite<char[]>(kBlockSize);
     std::size_t blockSize = kFirstBlockSize;
     bool failed = false;
     int error = 0;
     while (!printed.Failed() && !written.Failed()) {
-        block.resize(blockSize);
-        const std::size_t got = batch::ReadBlock(input, block.data(), block.size(), failed);
+        const std::size_t got = batch::ReadBlock(input, block.get(), blockSize, failed);
         if (failed && error == 0) error = FailureErrorNumber();
         if (got == 0) break;
         if (got == blockSize) blockSize = std::min(2 * blockSize, kBlockSize);
-        const std::size_t length = batch::TextLength(std::string_view(block.data(), got));
-        runner.Feed(std::span<char>(block.data(), length));
+        const std::size_t length = batch::TextLength(std::string_view(block.get(), got));
+        runner.Feed(std::span<char>(block.get(), length));
         if (length != got) break;
     }
     return error;

@@ -1,5 +1,7 @@
 #include "StreamSink.h"
 
+#include <string>
+
 #include "batch/OutputFile.h"
 
 namespace quorvane::cli {
@@ -12,9 +14,7 @@ constexpr std::string_view kLineEnd = "\n";  // of a printed value
 
 StreamSink::StreamSink(BlockWriter& printed, BlockWriter* file, BlockWriter* diagnostics,
                        std::string_view inputName)
-    : m_printed(printed), m_file(file), m_diagnostics(diagnostics), m_inputName(inputName) {
-    batch::AppendOutputBytes(m_recordEnd, batch::kRecordEnd);
-}
+    : m_printed(printed), m_file(file), m_diagnostics(diagnostics), m_inputName(inputName) {}
 
 // A line holds no LF, so its text goes to disk as it is.
 void StreamSink::AddLineText(std::string_view piece) {
@@ -25,7 +25,7 @@ void StreamSink::EndLine(const batch::LineResult& line) {
     if (OutputFailed()) return;
     m_printed.Append(line.value, kLineEnd);
     if (m_file != nullptr) {
-        m_file->Append(line.text, batch::kRecordSeparator, line.value, m_recordEnd);
+        m_file->Append(line.text, batch::kRecordSeparator, line.value, batch::kRecordEndBytes);
     }
     if (line.outcome.status != engine::LineStatus::Failure) return;
     m_anyFailure = true;

@@ -4,7 +4,6 @@
 // "quorvane-cli: FILE:LINE[:COLUMN]: REASON".
 #pragma once
 
-#include <string>
 #include <string_view>
 
 #include "BlockWriter.h"
@@ -34,7 +33,6 @@ class StreamSink : public batch::BatchSink {
     BlockWriter* m_file;
     BlockWriter* m_diagnostics;
     std::string_view m_inputName;
-    std::string m_recordEnd;  // the end of a record as it goes to disk
     bool m_anyFailure = false;
 };
 

@@ -38,7 +38,13 @@ void BatchRunner::Feed(std::span<char> block) {
     const char* cr = Find(p, end, '\r');
     const char* lf = Find(p, end, '\n');
     for (const char* lineEnd = std::min(cr, lf); lineEnd != end; lineEnd = std::min(cr, lf)) {
-        EndPiece(std::string_view(p, static_cast<std::size_t>(lineEnd - p)));
+        const std::string_view piece(p, static_cast<std::size_t>(lineEnd - p));
+        // Only the first line end of a block can end a line begun before it.
+        if (p == begin) {
+            EndPiece(piece);
+        } else if (!piece.empty()) {
+            Evaluate(piece);
+        }
         // The LF of a CR LF pair ends no line of its own.
         const bool afterCR = lineEnd != begin ? lineEnd[-1] == '\r' : m_afterCR;
         if (*lineEnd == '\r' || !afterCR) ++m_lineNumber;

@@ -28,6 +28,29 @@ char* WriteTwoDigitsBackwards(char* end, std::uint64_t n) {
     return end;
 }
 
+// 1, 10, ... 10^8.
+constexpr std::array<std::uint32_t, 9> kPowersOfTen = {1,      10,      100,      1000,     10000,
+                                                       100000, 1000000, 10000000, 100000000};
+
+// The decimal digits of the least number of each bit width below 10^8's.
+constexpr std::array<int, 28> kLeastDigits = [] {
+    std::array<int, 28> digits{};
+    for (std::size_t width = 0; width < digits.size(); ++width) {
+        const std::uint32_t least = width == 0 ? 0 : std::uint32_t{1} << (width - 1);
+        int count = 1;
+        while (least >= kPowersOfTen[static_cast<std::size_t>(count)]) ++count;
+        digits[width] = count;
+    }
+    return digits;
+}();
+
+// How many decimal digits n, below 10^8, has: as many as the least number of
+// its bit width, or one more.
+int DigitCount(std::uint32_t n) {
+    const int least = kLeastDigits[static_cast<std::size_t>(std::bit_width(n))];
+    return least + (n >= kPowersOfTen[static_cast<std::size_t>(least)]);
+}
+
 // Writes the decimal digits of n backwards, ending before `end`; returns
 // where they start. Below 10^8 all eight places are written, leading zeros
 // included, and the start is put after the zeros: how many digits a value has
@@ -40,9 +63,7 @@ char* WriteDigitsBackwards(char* end, std::uint64_t n) {
         WriteTwoDigitsBackwards(end - 2, low / 100);
         WriteTwoDigitsBackwards(end - 4, high % 100);
         WriteTwoDigitsBackwards(end - 6, high / 100);
-        const int digits = 1 + (n >= 10) + (n >= 100) + (n >= 1000) + (n >= 10000) + (n >= 100000) +
-                           (n >= 1000000) + (n >= 10000000);
-        return end - digits;
+        return end - DigitCount(static_cast<std::uint32_t>(n));
     }
     while (n >= 100) {
         end = WriteTwoDigitsBackwards(end, n % 100);
@@ -57,7 +78,8 @@ char* WriteDigitsBackwards(char* end, std::uint64_t n) {
 //
 // Writes a finite value with two decimals into the 24 bytes before `end`
 // when exact 64-bit integer arithmetic gives its digits, which it does below
-// 2^64; returns where the text starts, or null for larger values.
+// 2^64; returns where the text starts, or null for larger values, infinities
+// and not-a-numbers.
 //
 // A double is m * 2^e with an integer m below 2^53. For e >= 0 it is an
 // integer. Otherwise its hundredfold, 100m / 2^-e, is rounded to the nearest
@@ -99,19 +121,14 @@ char* FormatFixed2Exact(char* end, double value) {
 }  // namespace
 
 std::string_view FormatFixed2(double value, char (&buffer)[kValueTextRoom]) {
-    if (std::isnan(value)) return "nan";
-    if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
     char* const end = buffer + kValueTextRoom;
     if (const char* start = FormatFixed2Exact(end, value)) {
         return std::string_view(start, static_cast<std::size_t>(end - start));
     }
+    if (std::isnan(value)) return "nan";
+    if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
     const auto [last, error] = std::to_chars(buffer, end, value, std::chars_format::fixed, 2);
     return std::string_view(buffer, static_cast<std::size_t>(last - buffer));
-}
-
-std::string_view FormatOutcome(const engine::LineOutcome& outcome, char (&buffer)[kValueTextRoom]) {
-    if (outcome.status == engine::LineStatus::Value) return FormatFixed2(outcome.value, buffer);
-    return "Error";
 }
 
 void AppendFixed2(std::string& out, double value) {

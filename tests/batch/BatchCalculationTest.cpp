@@ -63,6 +63,9 @@ TEST(RunBatch, CountsLinesAndFailures) {
 
 TEST(OutputFileBytes, TextModeLineEndsAndFinalLineEnd) {
     EXPECT_EQ(OutputFileBytes(""), "\r\n");
+    std::string recordEnd;
+    AppendOutputBytes(recordEnd, kRecordEnd);
+    EXPECT_EQ(recordEnd, kRecordEndBytes);
     EXPECT_EQ(OutputFileBytes(RunBatch("1+1\r\n\r\nsqrt(16)").outputText),
               "1+1 = 2.00\r\r\n\r\r\nSQRT(16) = 4.00\r\r\n\r\r\n\r\n");
 }

@@ -68,6 +68,19 @@ TEST(AppendFixed2, SameDigitsAsPrintfAcrossMagnitudesAndTies) {
     }
 }
 
+// Each side of every power of ten, where the count of integer digits changes.
+TEST(AppendFixed2, SameDigitsAsPrintfAtPowersOfTen) {
+    for (double power = 1; power <= 1e10; power *= 10) {
+        for (const double v : {power - 1, power - 0.001, power, -power}) {
+            char expected[400];
+            std::snprintf(expected, sizeof expected, "%.2f", v);
+            std::string out;
+            AppendFixed2(out, v);
+            EXPECT_EQ(out, expected) << v;
+        }
+    }
+}
+
 TEST(AppendFixed2, InfinitiesAndNotANumbers) {
     const std::pair<double, const char*> cases[] = {
         {std::numeric_limits<double>::infinity(), "inf"},

@@ -12,6 +12,8 @@ namespace quorvane::batch {
 // value and kRecordEnd.
 inline constexpr std::string_view kRecordSeparator = " = ";
 inline constexpr std::string_view kRecordEnd = "\r\n\r\n";
+// kRecordEnd as it goes to disk.
+inline constexpr std::string_view kRecordEndBytes = "\r\r\n\r\r\n";
 
 // Appends the output text as it goes to disk.
 void AppendOutputBytes(std::string& bytes, std::string_view outputText);

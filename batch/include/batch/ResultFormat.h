@@ -20,8 +20,13 @@ inline constexpr std::size_t kValueTextRoom = 320;
 // The value with two decimals ("%.2f"), written into the buffer.
 std::string_view FormatFixed2(double value, char (&buffer)[kValueTextRoom]);
 
-// What stands for a line's outcome (see AppendOutcome), written into the buffer.
-std::string_view FormatOutcome(const engine::LineOutcome& outcome, char (&buffer)[kValueTextRoom]);
+// What stands for a line's outcome (see AppendOutcome), written into the
+// buffer. Inline: the batch run calls it for every line.
+inline std::string_view FormatOutcome(const engine::LineOutcome& outcome,
+                                      char (&buffer)[kValueTextRoom]) {
+    if (outcome.status == engine::LineStatus::Value) return FormatFixed2(outcome.value, buffer);
+    return "Error";
+}
 
 // Appends the value with two decimals ("%.2f").
 void AppendFixed2(std::string& out, double value);
