@@ -133,6 +133,15 @@ bool UserInput::Press(WORD key, WORD modifier) {
 bool UserInput::Undo() {
     HWND edit = m_program.Focus();
     const std::wstring before = WideWindowText(edit);
-    return Press('Z', VK_CONTROL) &&
+    // Ctrl+Z reaches the edit control as its character, SUB, on which the
+    // control undoes; the key of that character is pressed. Holding the
+    // Ctrl key itself is not safe here: input given through SendInput
+    // passes the X server by, so when wine takes in the X events of a
+    // window that has just appeared (mapped, focused, entered by the
+    // pointer), it brings its key state back to that of the X keyboard,
+    // on which no key is down, and a Ctrl held at that moment is let go
+    // before the Z: the box would get a "z".
+    constexpr wchar_t kCtrlZ = L'\x1A';
+    return Send({CharacterKey(kCtrlZ, 0), CharacterKey(kCtrlZ, KEYEVENTF_KEYUP)}) &&
            WaitUntil([&] { return WideWindowText(edit) != before; }, kInputTimeoutMs);
 }

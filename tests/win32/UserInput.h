@@ -29,8 +29,8 @@ class UserInput {
     // Presses and releases a virtual key while holding `modifier` (VK_MENU,
     // VK_SHIFT, ...; 0 for none); the caller waits for what it does.
     bool Press(WORD key, WORD modifier = 0);
-    // Presses Ctrl+Z in the edit control that has the focus; true once its
-    // text has changed.
+    // Gives Ctrl+Z to the edit control that has the focus, as the character
+    // it types; true once its text has changed.
     bool Undo();
 
   private:
