@@ -13,11 +13,11 @@ namespace {
 // a UTF-16 unit are the same character, in every code page, and so are the
 // positions of both forms. Before the first other byte no byte can be the
 // trail byte of a double-byte character.
-template <typename Char>
-std::size_t AsciiLength(std::basic_string_view<Char> text, std::size_t limit) {
+std::size_t AsciiLength(std::string_view text, std::size_t limit) {
     const auto end = text.begin() + static_cast<std::ptrdiff_t>(std::min(limit, text.size()));
     return static_cast<std::size_t>(
-        std::find_if(text.begin(), end, [](Char c) { return static_cast<unsigned>(c) >= 0x80; }) -
+        std::find_if(text.begin(), end,
+                     [](char c) { return static_cast<unsigned char>(c) >= 0x80; }) -
         text.begin());
 }
 

@@ -114,8 +114,7 @@ void Win32DialogWindow::SetControlText(int id, std::string_view text) {
     }
     // Known until the control reports a change: not used after a message to it.
     const std::string& shown = EditText(id);
-    const quorvane::window::TextChange change =
-        quorvane::window::SmallestChange(shown, text, LeadByteTest());
+    const TextChange change = SmallestChange(shown, text, LeadByteTest());
     if (change.Empty()) return;
     if (change.NewText(shown.size())) {
         SetDlgItemTextA(m_window, id, std::string(text).c_str());
