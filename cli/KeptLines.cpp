@@ -68,7 +68,7 @@ void KeptLines::HandOn(batch::BatchSink& sink, std::size_t lineOffset) const {
         const engine::LineOutcome outcome{static_cast<engine::LineStatus>(head.status), head.value,
                                           static_cast<engine::FailureReason>(head.reason),
                                           head.column};
-        sink.EndLine({text, outcome, value, head.lineNumber + lineOffset});
+        sink.EndLine({text, outcome, value, head.lineNumber + lineOffset, {}});
     }
 }
 

@@ -15,7 +15,13 @@ class TextSink : public BatchSink {
     void AddLineText(std::string_view piece) override { m_batch.outputText.append(piece); }
 
     void EndLine(const LineResult& line) override {
-        m_batch.resultText.append(line.value).append("   \r\n");
+        m_batch.resultText.append(line.value).append("   ");
+        const std::string note = NoteText(line.outcome, line.warnings);
+        if (!note.empty()) {
+            m_batch.resultText.append(note);
+            m_batch.notes.push_back(NoteOf(line));
+        }
+        m_batch.resultText.append("\r\n");
         m_batch.outputText.append(line.text)
             .append(kRecordSeparator)
             .append(line.value)
@@ -25,6 +31,18 @@ class TextSink : public BatchSink {
     }
 
   private:
+    // Where the line's note points: at the failure, or at its first warning.
+    LineNote NoteOf(const LineResult& line) const {
+        LineNote note{m_batch.lineCount, line.lineNumber, line.outcome.column, 0};
+        if (line.outcome.status == engine::LineStatus::Failure) {
+            note.tokenLength = engine::TokenLengthAt(line.text, line.outcome.column);
+        } else {
+            note.column = line.warnings.front().column;
+            note.tokenLength = line.warnings.front().length;
+        }
+        return note;
+    }
+
     BatchResult& m_batch;
 };
 

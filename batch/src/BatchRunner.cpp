@@ -85,12 +85,12 @@ void BatchRunner::KeepTail(std::string_view tail) {
 }
 
 void BatchRunner::Evaluate(std::string_view line) {
-    const engine::LineOutcome outcome = engine::EvaluateLineOutcome(line);
+    const engine::LineOutcome outcome = engine::EvaluateLineOutcome(line, m_warnings);
     if (outcome.status != engine::LineStatus::Nothing) Hand(line, outcome);
 }
 
 void BatchRunner::EndLongLine() {
-    const engine::LineOutcome outcome = m_longLine->Finish();
+    const engine::LineOutcome outcome = m_longLine->Finish(m_warnings);
     m_textLost |= m_longLine->TextLost();
     m_longLine.reset();
     if (outcome.status != engine::LineStatus::Nothing) Hand({}, outcome);
@@ -98,7 +98,7 @@ void BatchRunner::EndLongLine() {
 
 void BatchRunner::Hand(std::string_view text, const engine::LineOutcome& outcome) {
     char buffer[kValueTextRoom];
-    m_sink.EndLine({text, outcome, FormatOutcome(outcome, buffer), m_lineNumber});
+    m_sink.EndLine({text, outcome, FormatOutcome(outcome, buffer), m_lineNumber, m_warnings});
 }
 
 }  // namespace quorvane::batch

@@ -88,15 +88,16 @@ void LongLine::Add(std::string_view bytes) {
     }
 }
 
-engine::LineOutcome LongLine::Finish() {
+engine::LineOutcome LongLine::Finish(std::vector<engine::LineWarning>& warnings) {
     if (m_lead == Lead::FirstByte) Settle(std::string_view(&m_first, 1));
     if (m_lead != Lead::Something) {
         m_held.Clear();
+        warnings.clear();
         return {engine::LineStatus::Nothing, 0.0};
     }
     MoveHeld();
     m_kept += kSomethingMore;
-    return engine::EvaluateLineOutcome(m_kept);
+    return engine::EvaluateLineOutcome(m_kept, warnings);
 }
 
 void LongLine::Settle(std::string_view firstBytes) {

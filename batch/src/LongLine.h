@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "batch/BatchSink.h"
 #include "batch/FileIo.h"
@@ -46,9 +47,9 @@ class LongLine {
 
     // Takes the next bytes of the line.
     void Add(std::string_view bytes);
-    // Ends the line: its outcome. The line's text is with the sink already
-    // unless the line has nothing to evaluate.
-    engine::LineOutcome Finish();
+    // Ends the line: its outcome, its warnings in `warnings`. The line's text
+    // is with the sink already unless the line has nothing to evaluate.
+    engine::LineOutcome Finish(std::vector<engine::LineWarning>& warnings);
     // True when held bytes could not be read back for the sink.
     bool TextLost() const { return m_textLost; }
 

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "ExprItem.h"
 #include "VariableList.h"
@@ -20,6 +21,7 @@ namespace quorvane::engine {
 inline constexpr int kListRoom = 512;  // tokens of one line
 inline constexpr int kOperatorStackRoom = 1024;
 inline constexpr std::int32_t kSignPrec = 8;  // a prefix "+" or "-" on the converter's stack
+static_assert(kItemNameSize == kTokenLimit + 1, "a token's text and its NUL fill a name");
 
 // Raw token texts of one line. Left uninitialised: only the first `count`
 // slots are ever read.
@@ -89,8 +91,10 @@ struct StepFailure {
 // reason of the line records it (LastFailure).
 class CExprEngine {
   public:
-    // The engine works on the given list of the line's variables.
-    explicit CExprEngine(VariableList& variables) : m_variables(variables) {}
+    // The engine works on the given list of the line's variables and, when
+    // given a list for them, notes the line's warnings in it.
+    explicit CExprEngine(VariableList& variables, std::vector<LineWarning>* warnings = nullptr)
+        : m_variables(variables), m_warnings(warnings) {}
 
     // Variable store of the current line.
     ExprItem* FindOrAddVariable(std::string_view name);
@@ -104,8 +108,9 @@ class CExprEngine {
 
     // Converter. Sign tokens of the infix list are marked as one-operand
     // prefix operators on the way. Returns 0, recording no failure, when it
-    // stops at a ")" without its "(".
-    std::int32_t ToPostfix(TokenList& infix, TokenList& postfix) const;
+    // stops at a ")" without its "(". Notes an operand that follows another
+    // and the ")" it stops at.
+    std::int32_t ToPostfix(TokenList& infix, TokenList& postfix);
 
     // Front.
     std::int32_t ParseLine(std::string_view text, TokenList& postfix);
@@ -113,7 +118,12 @@ class CExprEngine {
     static std::int32_t ResetVariableTokens(StatementList& statements);
 
     // Arithmetic of one operator, function or sign, the one of its table row.
+    // Notes an assignment to a left operand that is not a name.
     double ApplyOperation(const ExprItem& op, ExprItem& first, const ExprItem* second);
+
+    // Notes the names of the postfix list to which nothing was assigned, each
+    // at its first token. For after the evaluation: it marks their records.
+    void NoteUnassignedNames(const TokenList& postfix);
 
     const StepFailure& LastFailure() const { return m_failure; }
 
@@ -125,7 +135,14 @@ class CExprEngine {
         return 0;
     }
 
+    // Notes a warning at the token, when the line's warnings are wanted.
+    void Warn(WarningKind kind, const ExprItem& token) {
+        if (m_warnings != nullptr) AddWarning(kind, token);
+    }
+    [[gnu::cold]] [[gnu::noinline]] void AddWarning(WarningKind kind, const ExprItem& token);
+
     VariableList& m_variables;
+    std::vector<LineWarning>* m_warnings;
     StepFailure m_failure;
 };
 

@@ -37,6 +37,9 @@ struct ExprItem {
 // A record gets it once a value has been assigned to it.
 inline constexpr std::int32_t kOwnValue = 1;
 inline constexpr std::int32_t kNoOwnValue = 0;
+// Kept in `prec` of a variable record, after the evaluation, once the warning
+// that its name has no value is noted.
+inline constexpr std::int32_t kNoValueNoted = 2;
 
 // True when the variable token (or record) holds a value of its own.
 inline bool HoldsOwnValue(const ExprItem& variable) { return variable.prec == kOwnValue; }

@@ -173,13 +173,16 @@ std::int32_t CExprEngine::EvaluateStatements(StatementList& statements, double& 
     return 1;
 }
 
-LineOutcome EvaluateLineOutcome(std::string_view text) {
+namespace {
+
+// Evaluates the line, noting its warnings in `warnings` unless it is null.
+LineOutcome Evaluate(std::string_view text, std::vector<LineWarning>* warnings) {
     // A NUL ends the text: the test for nothing and the comment cut of the
     // parse both stop at it.
     if (HoldsNothing(text)) return {LineStatus::Nothing, 0.0};
 
     VariableList variables;
-    CExprEngine engine(variables);
+    CExprEngine engine(variables, warnings);
     TokenList postfix;
     postfix.count = 0;
     StatementList statements;
@@ -194,7 +197,28 @@ LineOutcome EvaluateLineOutcome(std::string_view text) {
     }
     double value = 0.0;
     if (engine.EvaluateStatements(statements, value) != 1) return Failed(engine.LastFailure());
+    if (warnings != nullptr && variables.Count() != 0) engine.NoteUnassignedNames(postfix);
     return {LineStatus::Value, value};
+}
+
+bool NotedBefore(const LineWarning& a, const LineWarning& b) {
+    return a.column != b.column ? a.column < b.column : a.kind < b.kind;
+}
+
+}  // namespace
+
+LineOutcome EvaluateLineOutcome(std::string_view text) { return Evaluate(text, nullptr); }
+
+LineOutcome EvaluateLineOutcome(std::string_view text, std::vector<LineWarning>& warnings) {
+    warnings.clear();
+    const LineOutcome outcome = Evaluate(text, &warnings);
+    // A line that fails has its one reason and nothing more.
+    if (outcome.status != LineStatus::Value) {
+        warnings.clear();
+    } else if (warnings.size() > 1) {
+        std::sort(warnings.begin(), warnings.end(), NotedBefore);
+    }
+    return outcome;
 }
 
 double EvaluateLine(std::string_view text) { return EvaluateLineOutcome(text).value; }

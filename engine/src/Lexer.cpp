@@ -179,6 +179,19 @@ std::int32_t CExprEngine::SplitLine(const char* text, RawTokenList& raw) {
     return 1;
 }
 
+std::size_t TokenLengthAt(std::string_view text, std::int32_t column) {
+    if (column < 1 || static_cast<std::size_t>(column) > text.size()) return 0;
+    const std::size_t start = static_cast<std::size_t>(column) - 1;
+    const CharClass first = kCharClasses[static_cast<unsigned char>(text[start])];
+    if (first == kOperatorChar) return 1;
+    std::size_t end = start;
+    while (end < text.size() &&
+           kCharClasses[static_cast<unsigned char>(text[end])] <= kNumberByte) {
+        ++end;
+    }
+    return end - start;
+}
+
 namespace {
 
 // The longest prefix of a text of the form digits [ '.' digits ], its digits

@@ -10,7 +10,14 @@ double CExprEngine::ApplyOperation(const ExprItem& op, ExprItem& first, const Ex
     if (op.kind != KIND_OPERATOR || second == nullptr) return 0.0;
 
     const double b = OperandValue(*second);
-    if (op.row->assigns) SetVariable(first.name, b);
+    if (op.row->assigns) {
+        // Only a variable token names a variable: "3=4" stores nothing.
+        if (first.kind == KIND_VARIABLE) {
+            SetVariable(first.name, b);
+        } else {
+            Warn(WarningKind::NothingAssigned, op);
+        }
+    }
     return op.row->binary(a, b);
 }
 

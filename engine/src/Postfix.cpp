@@ -19,7 +19,9 @@ bool IsSignCharacter(const ExprItem& token) {
 // applied with the sign form of its row.
 // Prefix tokens are stacked without popping anything; operators pop what
 // binds at least as tightly; commas only pop and are dropped.
-std::int32_t CExprEngine::ToPostfix(TokenList& infix, TokenList& postfix) const {
+// Where an operand, "(" or function follows an operand or ")", the stack
+// keeps only one of the two operands: the line misses an operator there.
+std::int32_t CExprEngine::ToPostfix(TokenList& infix, TokenList& postfix) {
     postfix.count = 0;
     ItemStack<kOperatorStackRoom> stack;
     stack.count = 0;
@@ -31,19 +33,24 @@ std::int32_t CExprEngine::ToPostfix(TokenList& infix, TokenList& postfix) const 
         switch (token.kind) {
             case KIND_PAREN:
                 if (token.name[0] == '(') {
+                    if (!signMayFollow) Warn(WarningKind::MissingOperator, token);
                     PushItem(stack, &token);
                     signMayFollow = true;
                     break;
                 }
                 for (;;) {
                     ExprItem* top = PopItem(stack);
-                    if (top == nullptr) return 0;  // a ")" without its "("
+                    if (top == nullptr) {  // a ")" without its "("
+                        Warn(WarningKind::UnmatchedClose, token);
+                        return 0;
+                    }
                     if (top->kind == KIND_PAREN) break;
                     AppendItem(postfix, *top);
                 }
                 signMayFollow = false;
                 break;
             case KIND_FUNCTION:
+                if (!signMayFollow) Warn(WarningKind::MissingOperator, token);
                 PushItem(stack, &token);
                 signMayFollow = true;
                 break;
@@ -61,6 +68,7 @@ std::int32_t CExprEngine::ToPostfix(TokenList& infix, TokenList& postfix) const 
                 signMayFollow = true;
                 break;
             default:
+                if (!signMayFollow) Warn(WarningKind::MissingOperator, token);
                 AppendItem(postfix, token);
                 signMayFollow = false;
                 break;

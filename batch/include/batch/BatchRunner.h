@@ -22,6 +22,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "batch/BatchSink.h"
 #include "batch/UpperCase.h"
@@ -77,6 +78,7 @@ class BatchRunner {
     std::string m_carry;                   // the start of a line cut by a block's end
     std::unique_ptr<LongLine> m_longLine;  // the line being read, when it is long
     bool m_textLost = false;
+    std::vector<engine::LineWarning> m_warnings;  // of the line being handed on
 };
 
 }  // namespace quorvane::batch

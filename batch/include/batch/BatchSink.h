@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string_view>
 
 #include "engine/Evaluate.h"
@@ -20,6 +21,8 @@ struct LineResult {
     // The line's number in the text, counted from 1 as a text editor counts:
     // each LF, each CR LF and each lone CR ends a line, empty ones too.
     std::size_t lineNumber;
+    // The line's warnings, in order; none when it fails.
+    std::span<const engine::LineWarning> warnings;
 };
 
 // Receives the lines that have something to evaluate, in order.

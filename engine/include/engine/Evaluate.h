@@ -3,8 +3,11 @@
 // variable survives from one line to the next.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorvane::engine {
 
@@ -42,8 +45,45 @@ struct LineOutcome {
     std::int32_t column = 0;
 };
 
+// A doubtful spot of a line that has a value: the value follows the
+// language's lenient rules, but likely not what the line's writer meant.
+// The order of the kinds is the order of warnings at one column.
+enum class WarningKind : std::uint8_t {
+    NoValue,          // a name to which nothing is assigned: a variable worth 0
+    NotANumber,       // the same, of a name that begins with a digit or a point ("1.1E")
+    MissingOperator,  // an operand followed by an operand, "(" or function: one is lost
+    UnmatchedClose,   // a ")" without "(": the rest of the line is ignored
+    NothingAssigned,  // an "=" whose left operand is not a name
+};
+
+// The longest token text: a longer one fails the line.
+inline constexpr int kTokenLimit = 63;
+
+struct LineWarning {
+    WarningKind kind;
+    std::int32_t column;  // the 1-based byte column of the token in the line
+    std::uint8_t length;  // of the token's text
+    char text[kTokenLimit];
+
+    // The token as written, upper-cased as the engine sees it.
+    std::string_view Token() const { return {text, length}; }
+};
+
+// The words for a warning, its token quoted in them.
+std::string WarningText(const LineWarning& warning);
+
+// The length of the token that starts at the 1-based byte column of the
+// line, cut as the engine cuts it; 0 where no token starts.
+std::size_t TokenLengthAt(std::string_view text, std::int32_t column);
+
 // Evaluates one line. The text ends at its first NUL, if any.
 LineOutcome EvaluateLineOutcome(std::string_view text);
+
+// Evaluates one line and puts its warnings into `warnings`, which it empties
+// first: ordered by column, at one column in the order of WarningKind, each
+// name's at its first token. A line that fails or holds nothing has none.
+// Nothing is allocated for a line without warnings.
+LineOutcome EvaluateLineOutcome(std::string_view text, std::vector<LineWarning>& warnings);
 
 // Evaluates one line; a line that fails or holds nothing to evaluate gives 0.0.
 double EvaluateLine(std::string_view text);
