@@ -140,6 +140,7 @@ class CExprEngine {
         if (m_warnings != nullptr) AddWarning(kind, token);
     }
     [[gnu::cold]] [[gnu::noinline]] void AddWarning(WarningKind kind, const ExprItem& token);
+    [[gnu::cold]] void NoteMissingOperators(const TokenList& infix, std::int32_t count);
 
     VariableList& m_variables;
     std::vector<LineWarning>* m_warnings;

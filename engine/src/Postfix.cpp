@@ -26,6 +26,8 @@ std::int32_t CExprEngine::ToPostfix(TokenList& infix, TokenList& postfix) {
     ItemStack<kOperatorStackRoom> stack;
     stack.count = 0;
     bool signMayFollow = true;  // at the start of the line
+    // Set where an operand follows another: the tokens are looked at again.
+    bool operandFollowsOperand = false;
 
     const std::int32_t count = infix.count;
     for (std::int32_t i = 0; i < count; ++i) {
@@ -33,7 +35,7 @@ std::int32_t CExprEngine::ToPostfix(TokenList& infix, TokenList& postfix) {
         switch (token.kind) {
             case KIND_PAREN:
                 if (token.name[0] == '(') {
-                    if (!signMayFollow) Warn(WarningKind::MissingOperator, token);
+                    operandFollowsOperand |= !signMayFollow;
                     PushItem(stack, &token);
                     signMayFollow = true;
                     break;
@@ -41,6 +43,7 @@ std::int32_t CExprEngine::ToPostfix(TokenList& infix, TokenList& postfix) {
                 for (;;) {
                     ExprItem* top = PopItem(stack);
                     if (top == nullptr) {  // a ")" without its "("
+                        if (operandFollowsOperand) NoteMissingOperators(infix, i);
                         Warn(WarningKind::UnmatchedClose, token);
                         return 0;
                     }
@@ -50,7 +53,7 @@ std::int32_t CExprEngine::ToPostfix(TokenList& infix, TokenList& postfix) {
                 signMayFollow = false;
                 break;
             case KIND_FUNCTION:
-                if (!signMayFollow) Warn(WarningKind::MissingOperator, token);
+                operandFollowsOperand |= !signMayFollow;
                 PushItem(stack, &token);
                 signMayFollow = true;
                 break;
@@ -68,14 +71,32 @@ std::int32_t CExprEngine::ToPostfix(TokenList& infix, TokenList& postfix) {
                 signMayFollow = true;
                 break;
             default:
-                if (!signMayFollow) Warn(WarningKind::MissingOperator, token);
+                operandFollowsOperand |= !signMayFollow;
                 AppendItem(postfix, token);
                 signMayFollow = false;
                 break;
         }
     }
     while (ExprItem* top = PopItem(stack)) AppendItem(postfix, *top);
+    if (operandFollowsOperand) NoteMissingOperators(infix, count);
     return 1;
+}
+
+// The first `count` tokens after the conversion, which made their signs
+// prefix operators of kind KIND_FUNCTION: an operand, "(" or function that
+// follows an operand or ")" misses an operator before it.
+void CExprEngine::NoteMissingOperators(const TokenList& infix, std::int32_t count) {
+    bool afterOperand = false;
+    for (std::int32_t i = 0; i < count; ++i) {
+        const ExprItem& token = infix.items[i];
+        const bool isSign = token.kind == KIND_FUNCTION && token.prec == kSignPrec;
+        const bool opensOperand = token.kind == KIND_NUMBER || token.kind == KIND_VARIABLE ||
+                                  (token.kind == KIND_FUNCTION && !isSign) ||
+                                  (token.kind == KIND_PAREN && token.name[0] == '(');
+        if (afterOperand && opensOperand) Warn(WarningKind::MissingOperator, token);
+        afterOperand = token.kind == KIND_NUMBER || token.kind == KIND_VARIABLE ||
+                       (token.kind == KIND_PAREN && token.name[0] == ')');
+    }
 }
 
 }  // namespace quorvane::engine
