@@ -1,5 +1,11 @@
 #include "window/Keypad.h"
 
+#include <cctype>
+#include <string>
+#include <vector>
+
+#include "engine/Functions.h"
+
 namespace quorvane::window {
 
 namespace {
@@ -9,25 +15,50 @@ struct CaptionAction {
     KeypadAction action;
 };
 
-// Looked up in this order; the first equal caption wins. A function template
-// puts the caret right after its opening parenthesis.
+// The keys that edit or evaluate instead of inserting.
 constexpr CaptionAction kCaptionActions[] = {
-    {"Backspace", {KeypadKind::Backspace, "", 0}}, {"C", {KeypadKind::Clear, "", 0}},
-    {"=", {KeypadKind::Evaluate, "", 0}},          {"sqrt", {KeypadKind::Insert, "sqrt()", 5}},
-    {"+/-", {KeypadKind::InsertKeyText, "-", 1}},  {"abs", {KeypadKind::Insert, "abs()", 4}},
-    {"acos", {KeypadKind::Insert, "acos()", 5}},   {"asin", {KeypadKind::Insert, "asin()", 5}},
-    {"atan", {KeypadKind::Insert, "atan()", 5}},   {"atan2", {KeypadKind::Insert, "atan2()", 6}},
-    {"ceil", {KeypadKind::Insert, "ceil()", 5}},   {"exp", {KeypadKind::Insert, "exp()", 4}},
-    {"log", {KeypadKind::Insert, "log()", 4}},     {"pow", {KeypadKind::Insert, "pow(,)", 4}},
-    {"sin", {KeypadKind::Insert, "sin()", 4}},     {"tan", {KeypadKind::Insert, "tan()", 4}},
-    {"tanh", {KeypadKind::Insert, "tanh()", 5}},
+    {"Backspace", {KeypadKind::Backspace, "", 0}},
+    {"C", {KeypadKind::Clear, "", 0}},
+    {"=", {KeypadKind::Evaluate, "", 0}},
+    {"+/-", {KeypadKind::InsertKeyText, "-", 1}},
 };
+
+// The one function whose template holds the comma between its two arguments.
+constexpr std::string_view kTemplateWithComma = "POW";
+
+// A function key puts in the function's name, lower case, and its
+// parentheses, with the caret right after the opening one.
+struct FunctionTemplate {
+    std::string caption;
+    std::string text;
+};
+
+// One template for each function of the engine.
+const std::vector<FunctionTemplate>& FunctionTemplates() {
+    static const std::vector<FunctionTemplate> templates = [] {
+        std::vector<FunctionTemplate> made;
+        for (const std::string_view name : engine::FunctionNames()) {
+            std::string caption;
+            for (const char c : name)
+                caption += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            const std::string_view parentheses = name == kTemplateWithComma ? "(,)" : "()";
+            made.push_back({caption, caption + std::string(parentheses)});
+        }
+        return made;
+    }();
+    return templates;
+}
 
 }  // namespace
 
 KeypadAction KeypadActionFor(std::string_view caption) {
     for (const CaptionAction& entry : kCaptionActions) {
         if (entry.caption == caption) return entry.action;
+    }
+    for (const FunctionTemplate& function : FunctionTemplates()) {
+        if (function.caption == caption) {
+            return {KeypadKind::Insert, function.text, caption.size() + 1};
+        }
     }
     return {KeypadKind::Insert, caption, 1};
 }
