@@ -6,6 +6,7 @@
 
 #include "MixLines.h"
 #include "batch/BatchCalculation.h"
+#include "batch/UpperCase.h"
 #include "engine/Evaluate.h"
 
 namespace {

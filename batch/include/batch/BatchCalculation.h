@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "batch/LeadByte.h"
 #include "batch/LineNote.h"
-#include "batch/UpperCase.h"
 
 namespace quorvane::batch {
 

@@ -4,11 +4,9 @@
 
 #include <span>
 
-namespace quorvane::batch {
+#include "batch/LeadByte.h"
 
-// Tells whether a byte starts a double-byte character; null where the code
-// page has none.
-using LeadBytePredicate = bool (*)(unsigned char);
+namespace quorvane::batch {
 
 // Upper-cases the text in place. Text that comes in blocks is upper-cased
 // block by block: `trailFirst` tells that the block begins with the trail

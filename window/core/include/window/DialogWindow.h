@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "batch/UpperCase.h"
+#include "batch/LeadByte.h"
 
 namespace quorvane::window {
 

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "batch/UpperCase.h"
+#include "batch/LeadByte.h"
 
 namespace quorvane::window {
 
