@@ -12,6 +12,7 @@
 #include "batch/InputText.h"
 #include "batch/OutputFile.h"
 #include "batch/ResultFormat.h"
+#include "batch/UpperCase.h"
 
 namespace {
 
