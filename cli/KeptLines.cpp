@@ -79,8 +79,7 @@ void KeptLines::EndLine(const batch::LineResult& line) {
 }
 
 void KeptLines::KeepWarnings(std::size_t record, std::span<const engine::LineWarning> warnings) {
-    m_warnedLines.push_back(
-        {static_cast<std::uint32_t>(record), static_cast<std::uint32_t>(warnings.size())});
+    m_warnedLines.push_back({record, warnings.size()});
     for (const engine::LineWarning& warning : warnings) KeepWarning(m_warnings, warning);
 }
 

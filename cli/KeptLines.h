@@ -49,13 +49,13 @@ class KeptLines final : public batch::BatchSink {
         std::uint8_t reason;  // engine::FailureReason
     };
     static constexpr std::uint32_t kCopied = UINT32_MAX;  // the text follows the value
-    static_assert(sizeof(Head) == 32, "a head fills half a cache line");
+    static_assert(sizeof(Head) == 32, "a head stays this small: the lines of a part are many");
 
     // A line that has warnings: few have any, so they are kept apart from
     // the heads, in a few bytes each.
     struct WarnedLine {
-        std::uint32_t record;  // where the line's record starts in m_lines
-        std::uint32_t count;   // its warnings, the next ones in m_warnings
+        std::size_t record;  // where the line's record starts in m_lines
+        std::size_t count;   // its warnings, the next ones in m_warnings
     };
 
     // The bytes of a line's record: its head, then the bytes after it, up to
