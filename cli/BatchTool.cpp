@@ -151,8 +151,9 @@ ExitStatus RunBatchTool(const CommandLine& commandLine, std::FILE* standardInput
 
     BlockWriter printed(standardOutput);
     BlockWriter written(outputFile.get());
-    StreamSink sink(printed, outputFile ? &written : nullptr, commandLine.quiet ? nullptr : &errors,
-                    inputName);
+    BlockWriter* const diagnostics = commandLine.quiet ? nullptr : &errors;
+    StreamSink sink(printed, outputFile ? &written : nullptr, diagnostics,
+                    commandLine.noWarnings ? nullptr : diagnostics, inputName);
     const std::size_t jobs = commandLine.jobs != 0 ? commandLine.jobs : UsableCores();
     const RunEnd end = jobs == 1 ? RunHere(input, sink, printed, written)
                                  : RunParallel(input, sink, printed, written, jobs, partSize);

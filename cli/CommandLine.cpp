@@ -42,6 +42,8 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             line.version = true;
         } else if (arg == "--quiet" || arg == "-q") {
             line.quiet = true;
+        } else if (arg == "--no-warnings" || arg == "-w") {
+            line.noWarnings = true;
         } else if (arg == "-o") {
             if (line.output) {
                 error = "option '-o' given more than once";

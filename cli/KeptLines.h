@@ -1,8 +1,8 @@
 // What the runner of one part of the input hands on, kept until the part's
 // turn comes to hand it on, in input order, to the sink that writes it out.
 // The text of a line stays in the part's bytes, which outlive this; what does
-// not (the pieces of a long line, a line the runner carried, the value) is
-// copied. A part holds less than 4 GiB.
+// not (the pieces of a long line, a line the runner carried, the value, the
+// warnings) is copied. A part holds less than 4 GiB.
 #pragma once
 
 #include <cstddef>
@@ -11,6 +11,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "batch/BatchRunner.h"
 
@@ -25,7 +26,10 @@ class KeptLines final : public batch::BatchSink {
     void EndLine(const batch::LineResult& line) override;
 
     // The bytes kept.
-    std::size_t Size() const { return m_size + m_pieces.size(); }
+    std::size_t Size() const {
+        return m_size + m_pieces.size() + m_warnings.size() +
+               m_warnedLines.size() * sizeof(WarnedLine);
+    }
 
     // Hands the kept lines on to `sink`, their numbers raised by `lineOffset`.
     void HandOn(batch::BatchSink& sink, std::size_t lineOffset) const;
@@ -45,20 +49,33 @@ class KeptLines final : public batch::BatchSink {
         std::uint8_t reason;  // engine::FailureReason
     };
     static constexpr std::uint32_t kCopied = UINT32_MAX;  // the text follows the value
+    static_assert(sizeof(Head) == 32, "a head stays this small: the lines of a part are many");
+
+    // A line that has warnings: few have any, so they are kept apart from
+    // the heads, in a few bytes each.
+    struct WarnedLine {
+        std::size_t record;  // where the line's record starts in m_lines
+        std::size_t count;   // its warnings, the next ones in m_warnings
+    };
 
     // The bytes of a line's record: its head, then the bytes after it, up to
     // where the next head may start.
     static std::size_t RecordSize(std::size_t bytesAfterHead);
     // Room for `size` more bytes at the end of m_lines.
     char* Room(std::size_t size);
+    // Keeps the warnings of the line whose record starts at `record`.
+    [[gnu::cold]] [[gnu::noinline]] void KeepWarnings(
+        std::size_t record, std::span<const engine::LineWarning> warnings);
 
     std::span<const char> m_part;
     // Line by line: its head, its value, and its text when copied.
     std::unique_ptr<char[]> m_lines;
     std::size_t m_size = 0;
     std::size_t m_capacity = 0;
-    std::string m_pieces;            // the pieces of all long lines, in order
-    std::size_t m_piecesLength = 0;  // pieces of the line being read
+    std::string m_pieces;                   // the pieces of all long lines, in order
+    std::size_t m_piecesLength = 0;         // pieces of the line being read
+    std::vector<WarnedLine> m_warnedLines;  // in order
+    std::string m_warnings;                 // theirs, in order
 };
 
 }  // namespace quorvane::cli

@@ -13,8 +13,12 @@ constexpr std::string_view kLineEnd = "\n";  // of a printed value
 }  // namespace
 
 StreamSink::StreamSink(BlockWriter& printed, BlockWriter* file, BlockWriter* diagnostics,
-                       std::string_view inputName)
-    : m_printed(printed), m_file(file), m_diagnostics(diagnostics), m_inputName(inputName) {}
+                       BlockWriter* warnings, std::string_view inputName)
+    : m_printed(printed),
+      m_file(file),
+      m_diagnostics(diagnostics),
+      m_warnings(warnings),
+      m_inputName(inputName) {}
 
 // A line holds no LF, so its text goes to disk as it is.
 void StreamSink::AddLineText(std::string_view piece) {
@@ -27,7 +31,10 @@ void StreamSink::EndLine(const batch::LineResult& line) {
     if (m_file != nullptr) {
         m_file->Append(line.text, batch::kRecordSeparator, line.value, batch::kRecordEndBytes);
     }
-    if (line.outcome.status != engine::LineStatus::Failure) return;
+    if (line.outcome.status != engine::LineStatus::Failure) {
+        if (!line.warnings.empty() && m_warnings != nullptr) Warn(line);
+        return;
+    }
     m_anyFailure = true;
     if (m_diagnostics != nullptr) Diagnose(line);
 }
@@ -46,6 +53,16 @@ void StreamSink::Diagnose(const batch::LineResult& line) {
     }
     m_diagnostics->Append("quorvane-cli: ", m_inputName, ":", place, ": ",
                           engine::ReasonText(line.outcome.reason), kLineEnd);
+}
+
+// The engine gives a line's warnings in the order they are reported: by column.
+void StreamSink::Warn(const batch::LineResult& line) {
+    const std::string lineNumber = std::to_string(line.lineNumber);
+    for (const engine::LineWarning& warning : line.warnings) {
+        m_warnings->Append("quorvane-cli: ", m_inputName, ":", lineNumber, ":",
+                           std::to_string(warning.column),
+                           ": warning: ", engine::WarningText(warning), kLineEnd);
+    }
 }
 
 }  // namespace quorvane::cli

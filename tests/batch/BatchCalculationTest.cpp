@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "batch/BatchCalculation.h"
 #include "batch/OutputFile.h"
 
@@ -7,11 +10,22 @@ namespace {
 
 using namespace quorvane::batch;
 
+// Where each note points: "RESULT_LINE LINE:COLUMN+TOKEN_LENGTH".
+std::vector<std::string> PlacesOf(const BatchResult& batch) {
+    std::vector<std::string> places;
+    for (const LineNote& n : batch.notes) {
+        places.push_back(std::to_string(n.resultLine) + " " + std::to_string(n.lineNumber) + ":" +
+                         std::to_string(n.column) + "+" + std::to_string(n.tokenLength));
+    }
+    return places;
+}
+
 struct BatchCase {
     std::string name;
     std::string expressions;
     std::string resultText;
     std::string outputText;
+    std::vector<std::string> notePlaces = {};
 };
 
 void PrintTo(const BatchCase& c, std::ostream* os) { *os << c.name; }
@@ -22,6 +36,7 @@ TEST_P(RunBatchTest, ResultAndOutputText) {
     const BatchResult batch = RunBatch(GetParam().expressions);
     EXPECT_EQ(batch.resultText, GetParam().resultText);
     EXPECT_EQ(batch.outputText, GetParam().outputText);
+    EXPECT_EQ(PlacesOf(batch), GetParam().notePlaces);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -39,8 +54,18 @@ INSTANTIATE_TEST_SUITE_P(
             "EveryKindOfLineBreak", "1\r\n2\n3\r4\n\r5",
             "1.00   \r\n2.00   \r\n3.00   \r\n4.00   \r\n5.00   \r\n",
             "1 = 1.00\r\n\r\n2 = 2.00\r\n\r\n3 = 3.00\r\n\r\n4 = 4.00\r\n\r\n5 = 5.00\r\n\r\n"},
-        BatchCase{"FailureShowsError", "8/0\r\n2", "Error   \r\n2.00   \r\n",
-                  "8/0 = Error\r\n\r\n2 = 2.00\r\n\r\n"},
+        BatchCase{"FailureShowsError",
+                  "8/0\r\n2\r\n(",
+                  "Error   division by zero (column 2)\r\n2.00   \r\nError   missing operand\r\n",
+                  "8/0 = Error\r\n\r\n2 = 2.00\r\n\r\n( = Error\r\n\r\n",
+                  {"0 1:2+1", "2 3:0+0"}},
+        BatchCase{"DoubtfulLinesNoted",
+                  "sqr(4)\r\n\r\n  2)+5\r\nx=5, x*2",
+                  "4.00   'SQR' has no value; taken as 0 (column 1), and 1 more\r\n"
+                  "2.00   ')' without '('; the rest of the line is ignored (column 4)\r\n"
+                  "10.00   \r\n",
+                  "SQR(4) = 4.00\r\n\r\n  2)+5 = 2.00\r\n\r\nX=5, X*2 = 10.00\r\n\r\n",
+                  {"0 1:1+3", "1 3:4+1"}},
         BatchCase{"NothingToEvaluateGivesNoLine", "  \r\n// just a note\r\n\t//x\r\n3",
                   "3.00   \r\n", "3 = 3.00\r\n\r\n"},
         BatchCase{"RecordKeepsBlanksAndComment", "  x=1, x+1 // two ", "2.00   \r\n",

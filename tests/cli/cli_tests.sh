@@ -26,6 +26,7 @@ expect ctrl-z-ends '1\n\x1a\n2' '1.00\n' 0
 expect nul-ends '1\n2\x00\n3' '1.00\n2.00\n' 0
 expect no-final-line-end '1+1' '2.00\n' 0
 expect empty-input '' '' 0
+expect warnings-keep-the-status 'sqr(4)\n2 3\n2)+5' '4.00\n3.00\n2.00\n' 0
 
 # A file argument and "-" read the same way.
 printf '1+1\r\n\r\nsqrt(16)' >"$work/in.txt"
@@ -53,21 +54,43 @@ diagnostics() { # diagnostics NAME: what the run of bad.txt reports, NAME in pla
     printf 'quorvane-cli: %s:5:6: remainder by zero\n' "$1"
     printf 'quorvane-cli: %s:7: missing operand' "$1" # no column is known
 }
-# expect_diagnostics NAME EXPECTED_STDERR ARGS...  (input bad.txt, by file or standard input)
+# expect_diagnostics INPUT VALUES NAME EXPECTED_STDERR ARGS...  (INPUT by file or standard
+# input; exit 1)
 expect_diagnostics() {
-    local name=$1 expected=$2 out rc
-    shift 2
-    out=$("$cli" "$@" <"$work/bad.txt" 2>"$work/err")
+    local input=$1 values=$2 name=$3 expected=$4 out rc
+    shift 4
+    out=$("$cli" "$@" <"$input" 2>"$work/err")
     rc=$?
     [[ $rc == 1 ]] || fail "$name: exit $rc expected 1"
-    [[ "$out" == $'Error\nError\nError\n2.00\nError' ]] || fail "$name: stdout [$out]"
+    [[ "$out" == "$values" ]] || fail "$name: stdout [$out]"
     [[ "$(cat "$work/err")" == "$expected" ]] || fail "$name: stderr [$(cat "$work/err")] expected [$expected]"
 }
-expect_diagnostics file "$(diagnostics "$work/bad.txt")" "$work/bad.txt"
-expect_diagnostics standard-input "$(diagnostics '(standard input)')"
-expect_diagnostics dash "$(diagnostics '(standard input)')" -
-expect_diagnostics quiet "" -q "$work/bad.txt"
-expect_diagnostics long-quiet "" "$work/bad.txt" --quiet
+bad_values=$'Error\nError\nError\n2.00\nError'
+expect_diagnostics "$work/bad.txt" "$bad_values" file "$(diagnostics "$work/bad.txt")" "$work/bad.txt"
+expect_diagnostics "$work/bad.txt" "$bad_values" standard-input "$(diagnostics '(standard input)')"
+expect_diagnostics "$work/bad.txt" "$bad_values" dash "$(diagnostics '(standard input)')" -
+expect_diagnostics "$work/bad.txt" "$bad_values" quiet "" -q "$work/bad.txt"
+expect_diagnostics "$work/bad.txt" "$bad_values" long-quiet "" "$work/bad.txt" --quiet
+
+# Warnings: each doubtful spot of a line that has a value, at its line and
+# column, a line's in the order of their columns, among the failures.
+printf 'sqr(4)\r\n1+\n// x\n  2)+5\nx*2 // 3=4\n8/0\n' >"$work/doubtful.txt"
+warned() { # warned NAME: what the run of doubtful.txt reports, warnings included
+    printf 'quorvane-cli: %s:1:1: warning: %s\n' "$1" "'SQR' has no value; taken as 0"
+    printf 'quorvane-cli: %s:1:4: warning: %s\n' "$1" "missing operator before '('"
+    printf 'quorvane-cli: %s:2:2: missing operand\n' "$1"
+    printf 'quorvane-cli: %s:4:4: warning: %s\n' "$1" "')' without '('; the rest of the line is ignored"
+    printf 'quorvane-cli: %s:5:1: warning: %s\n' "$1" "'X' has no value; taken as 0"
+    printf 'quorvane-cli: %s:6:2: division by zero' "$1"
+}
+doubtful_values=$'4.00\nError\n2.00\n0.00\nError'
+expect_diagnostics "$work/doubtful.txt" "$doubtful_values" warnings "$(warned "$work/doubtful.txt")" \
+    "$work/doubtful.txt"
+expect_diagnostics "$work/doubtful.txt" "$doubtful_values" no-warnings \
+    "$(warned '(standard input)' | grep -v ': warning: ')" -w
+expect_diagnostics "$work/doubtful.txt" "$doubtful_values" long-no-warnings \
+    "$(warned '(standard input)' | grep -v ': warning: ')" --no-warnings
+expect_diagnostics "$work/doubtful.txt" "$doubtful_values" quiet-warnings "" -q
 
 # expect_error NAME EXPECTED_MESSAGE ARGS...  (exit 2, message on standard error, nothing on standard output)
 expect_error() {
@@ -130,10 +153,14 @@ expect_usage jobs-without-number "option '--jobs' needs a number of jobs" --jobs
 
 # -j in each spelling, through a pipe: the values, the -o file, the
 # diagnostics and the exit status of -j 1.
-awk 'BEGIN { for (i = 0; i < 300000; i++) print (i % 997 ? i "*2" : "(" i "/0") }' >"$work/many.txt"
+# Every 997th line fails, every 101st other one has two warnings.
+awk 'BEGIN { for (i = 0; i < 300000; i++) print (i % 997 ? (i % 101 ? i "*2" : i " x") : "(" i "/0") }' \
+    >"$work/many.txt"
 "$cli" -j 1 -o "$work/many-1.out" <"$work/many.txt" >"$work/many-1.values" 2>"$work/many-1.err"
 rc1=$?
 [[ $rc1 == 1 ]] || fail "many lines with -j 1: exit $rc1"
+[[ $(grep -c ': warning: ' "$work/many-1.err") == $((2 * (2971 - 3))) && $(wc -l <"$work/many-1.err") == $((2 * (2971 - 3) + 301)) ]] ||
+    fail "many lines with -j 1: $(wc -l <"$work/many-1.err") diagnostics"
 for jobs in '-j 2' '-j3' '--jobs 4' '--jobs=2'; do
     # shellcheck disable=SC2086 # the option and its number are two words or one
     cat "$work/many.txt" | "$cli" $jobs -o "$work/many-n.out" >"$work/many-n.values" 2>"$work/many-n.err"
@@ -179,7 +206,8 @@ else
 fi
 
 # -j 1000 runs as -j 256: the tool has 256 threads while it waits for more of
-# an input that it has read in more than 256 parts.
+# an input that it has read in more than 256 parts. QUORVANE_RUNTIME_THREADS
+# counts those that a sanitizer's runtime adds.
 awk 'BEGIN { for (i = 0; i < 100000; i++) printf "1 // %0200d\n", i }' >"$work/wide.txt"
 "$cli" -q -j 1000 "$work/fifo" >/dev/null &
 pid=$!
@@ -194,7 +222,8 @@ done
 threads=("/proc/$pid/task/"*)
 exec {feed}>&-
 wait "$pid" || fail "-j 1000: exit $?"
-[[ ${#threads[@]} == 256 ]] || fail "-j 1000: ${#threads[@]} threads, expected 256"
+expected_threads=$((256 + ${QUORVANE_RUNTIME_THREADS:-0}))
+[[ ${#threads[@]} == "$expected_threads" ]] || fail "-j 1000: ${#threads[@]} threads, expected $expected_threads"
 
 # A reader that stops early: the tool ends as with -j 1, killed by SIGPIPE,
 # or with SIGPIPE ignored after the diagnostics so far and the write error.
