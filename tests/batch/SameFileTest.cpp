@@ -25,6 +25,7 @@ TEST(NameSameFile, DifferentFilesAreNot) {
     const std::string b = folder.Write("b.txt", "1");
     EXPECT_FALSE(NameSameFile(a, b));
     EXPECT_FALSE(NameSameFile(a, folder.Path("A.TXT")));
+    EXPECT_FALSE(NameSameFile(folder.Path("none.txt"), folder.Path("other.txt")));  // both missing
     EXPECT_FALSE(NameSameFile(a, ""));
     EXPECT_FALSE(NameSameFile("", ""));
 }

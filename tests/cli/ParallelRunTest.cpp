@@ -2,7 +2,12 @@
 // one thread gives: standard output, standard error, the -o file and the
 // exit status, with parts small enough that every boundary is crossed.
 #include <gtest/gtest.h>
+#include <stdio.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -25,16 +30,48 @@ struct ParallelCase {
     std::string printedTo = "";
     // The input path: "" a file of the test holding `input`, or a path.
     std::string inputPath = "";
+    // Standard input instead, which gives `input` and then a read error.
+    bool readErrorAfterInput = false;
+    // What the run on one thread gives, where the row says.
+    std::optional<ToolRun> alone = std::nullopt;
 };
 
 void PrintTo(const ParallelCase& c, std::ostream* os) { *os << c.name; }
 
+// Bytes read from a stream that fails every read after them, as a disk does
+// that breaks down in the middle of a file.
+struct BytesThenReadError {
+    std::string_view bytes;
+    std::size_t at = 0;
+
+    static ssize_t Read(void* cookie, char* buffer, std::size_t size) {
+        auto& source = *static_cast<BytesThenReadError*>(cookie);
+        if (source.at == source.bytes.size()) {
+            errno = EIO;
+            return -1;
+        }
+        const std::size_t n = std::min(size, source.bytes.size() - source.at);
+        std::memcpy(buffer, source.bytes.data() + source.at, n);
+        source.at += n;
+        return static_cast<ssize_t>(n);
+    }
+};
+
 ToolRun RunCase(const TempFolder& folder, const ParallelCase& c, std::size_t jobs) {
     CommandLine commandLine;
     commandLine.jobs = jobs;
-    commandLine.input = c.inputPath.empty() ? folder.Write("in.txt", c.input) : c.inputPath;
     if (!c.output.empty())
         commandLine.output = c.output == "file" ? folder.Path("out.txt") : c.output;
+    if (c.readErrorAfterInput) {
+        BytesThenReadError source{c.input};
+        const quorvane::batch::FileHandle input(fopencookie(&source, "rb",
+                                                            {.read = BytesThenReadError::Read,
+                                                             .write = nullptr,
+                                                             .seek = nullptr,
+                                                             .close = nullptr}));
+        return RunTool(commandLine, c.partSize, c.printedTo, input.get());
+    }
+    commandLine.input = c.inputPath.empty() ? folder.Write("in.txt", c.input) : c.inputPath;
     return RunTool(commandLine, c.partSize, c.printedTo);
 }
 
@@ -43,6 +80,9 @@ class ParallelRunTest : public testing::TestWithParam<ParallelCase> {};
 TEST_P(ParallelRunTest, GivesWhatOneThreadGives) {
     const TempFolder folder;
     const ToolRun alone = RunCase(folder, GetParam(), 1);
+    if (GetParam().alone) {
+        EXPECT_EQ(alone, *GetParam().alone);
+    }
     for (std::size_t jobs = 2; jobs <= 4; ++jobs) {
         EXPECT_EQ(RunCase(folder, GetParam(), jobs), alone) << jobs << " jobs";
     }
@@ -94,7 +134,11 @@ INSTANTIATE_TEST_SUITE_P(
         ParallelCase{"OutputFileFull", kManyLines, 16, "/dev/full"},
         ParallelCase{"OutputFileFullAfterMegabytes", Repeat(kManyLines, 200), 4096, "/dev/full"},
         ParallelCase{"PrintedFullAfterMegabytes", Repeat(kManyLines, 200), 4096, "", "/dev/full"},
-        ParallelCase{"ReadError", "", 16, "file", "", "/proc/self/mem"}),
+        ParallelCase{"ReadError", "", 16, "file", "", "/proc/self/mem"},
+        ParallelCase{
+            "ReadErrorAfterLines", Repeat("1+1\n", 1000), 64, "", "", "", true,
+            ToolRun{Repeat("2.00\n", 1000), "quorvane-cli: (standard input): Input/output error\n",
+                    "", kUsageOrFileError}}),
     [](const testing::TestParamInfo<ParallelCase>& row) { return row.param.name; });
 
 }  // namespace

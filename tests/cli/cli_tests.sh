@@ -194,7 +194,11 @@ expect_input named-pipe "$many" "" 1 'cat "$work/many.txt" >"$work/fifo" & "$cli
 expect_input /dev/stdin "$many" "" 1 'cat "$work/many.txt" | "$cli" -q -j "$jobs" /dev/stdin'
 expect_input process-substitution "$many" "" 1 '"$cli" -q -j "$jobs" <(cat "$work/many.txt")'
 expect_input /dev/null /dev/null "" 0 '"$cli" -q -j "$jobs" /dev/null'
+expect_input /dev/null-to-/dev/null /dev/null "" 0 '"$cli" -q -j "$jobs" /dev/null -o /dev/null'
 expect_input directory /dev/null "quorvane-cli: $work: Is a directory" 2 '"$cli" -q -j "$jobs" "$work"'
+expect_input directory-with-output /dev/null "quorvane-cli: $work: Is a directory" 2 \
+    '"$cli" -q -j "$jobs" "$work" -o "$work/dir.out"'
+[[ ! -e "$work/dir.out" ]] || fail "a directory as input created the output file"
 install -m 000 "$work/many.txt" "$work/locked.txt"
 unprivileged=()
 ((EUID != 0)) || { unprivileged=(setpriv --reuid=nobody --regid=nogroup --clear-groups) && chmod o+x "$work"; }

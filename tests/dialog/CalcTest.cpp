@@ -41,9 +41,11 @@ class CalcTest : public DialogTest {
         window.Click(IDOK);
     }
 
-    void ExpectOneMessage(const std::string& message) {
+    // "&Calc" shows its messages under its one wait cursor; `waitCursors` says otherwise.
+    void ExpectOneMessage(const std::string& message, int waitCursors = 1) {
         ASSERT_EQ(window.Messages().size(), 1u);
         EXPECT_EQ(window.Messages()[0], message);
+        EXPECT_EQ(window.WaitCursorsAtMessage(), waitCursors) << "wait cursors under the message";
         EXPECT_EQ(window.WaitCursors(), 0) << "the wait cursor stays after the message";
     }
 
@@ -135,7 +137,7 @@ TEST_F(CalcTest, TheReaderRefusesNoPathAndLeavesTheTextAlone) {
     std::string text = "kept";
     EXPECT_FALSE(DialogTestSeam::ReadInputFile(dialog, "", text));
     EXPECT_EQ(text, "kept");
-    ExpectOneMessage(std::string(kMsgInputFileInvalid));
+    ExpectOneMessage(std::string(kMsgInputFileInvalid), 0);
 }
 
 TEST_F(CalcTest, TheReaderAppendsTheLoadedText) {

@@ -25,6 +25,7 @@ struct ChangeCase {
     std::size_t start;
     std::size_t removed;
     std::string_view inserted;
+    bool takenAsNewText = false;  // TextChange::NewText
 };
 
 const ChangeCase kChanges[] = {
@@ -44,6 +45,12 @@ const ChangeCase kChanges[] = {
     {"GbkPairsOutOfStep", "a\xB0\xB0\xB0\xB0", "\xB0\xB0\xB0\xB0", IsGbkLeadByte, 0, 1, ""},
     {"GbkLoneLeadByteAtTheEnd", "\xB0\xB0\xB0\xB0", "\xB0\xB0\xB0", IsGbkLeadByte, 2, 2, "\xB0"},
     {"GbkLineBreakCut", "1\r\n", "1\r", IsGbkLeadByte, 1, 2, "\r"},
+    {"LoneLfAfterTheChange", "ab\n", "ac\n", nullptr, 1, 1, "c"},
+    {"CrAddedBeforeAnLf", "1\n", "1\r\n", nullptr, 1, 1, "\r\n", true},
+    {"GbkLfMadeALineBreak", "1\r2", "1\r\n2", IsGbkLeadByte, 1, 1, "\r\n"},
+    {"LineBreakForTheLastLetter", "abc", "ab\r\n", nullptr, 2, 1, "\r\n", false},
+    {"FirstDigit", "", "7", nullptr, 0, 0, "7", false},
+    {"FirstLines", "", "1\r\n2", nullptr, 0, 0, "1\r\n2", true},
 };
 
 class TextChangeTest : public ::testing::TestWithParam<ChangeCase> {};
@@ -54,6 +61,7 @@ TEST_P(TextChangeTest, KeepsTheCommonBeginningAndEnd) {
     EXPECT_EQ(change.start, c.start);
     EXPECT_EQ(change.removed, c.removed);
     EXPECT_EQ(change.inserted, c.inserted);
+    EXPECT_EQ(change.NewText(c.oldText.size()), c.takenAsNewText);
     std::string applied(c.oldText);
     applied.replace(change.start, change.removed, change.inserted);
     EXPECT_EQ(applied, c.newText);

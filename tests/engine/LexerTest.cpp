@@ -91,7 +91,8 @@ TEST(BuildTokens, NumberValueIsTheLongestDecimalPrefix) {
         {".30000000000000000000000000001", 0.30000000000000000000000000001},
         {"2.0", 2.0},
         {"..5", 0.0},
-        {"9007199254740993", 9007199254740993.0}};
+        {"9007199254740993", 9007199254740993.0},
+        {"900719925474099.5", 900719925474099.5}};
     for (const auto& [text, value] : cases) EXPECT_EQ(probe.LiteralValue(text), value) << text;
 }
 

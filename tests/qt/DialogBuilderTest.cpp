@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <cmath>
+#include <utility>
 
 #include "AccessibleNames.h"
 #include "DialogBuilder.h"
@@ -234,6 +235,33 @@ class DialogBuilderTest : public QObject {
                          ? QString::fromUtf8(listed->name) + u'|' + listed->description
                          : QString::fromUtf8(dialog.controls[i].text).remove(u'&') + u'|');
             QVERIFY2(name.front().isLetterOrNumber(), qPrintable(name));
+        }
+        // The names themselves: an entry of the table that names another control fails.
+        const std::pair<int, const char*> spoken[] = {
+            {IDC_EXPRESSION, "Expression"},
+            {IDC_RESULT, "Results"},
+            {IDC_INPUT_FILE, "Input file"},
+            {IDC_OUTPUT_FILE, "Output file"},
+            {IDC_BROWSE_INPUT, "Browse for the input file"},
+            {IDC_BROWSE_OUTPUT, "Browse for the output file"},
+            {IDC_KEY_OPEN_PAREN, "open parenthesis"},
+            {IDC_KEY_CLOSE_PAREN, "close parenthesis"},
+            {IDC_KEY_CLEAR, "clear"},
+            {IDC_KEY_DIVIDE, "divide"},
+            {IDC_KEY_SQRT, "square root"},
+            {IDC_KEY_MULTIPLY, "multiply"},
+            {IDC_KEY_PERCENT, "modulo"},
+            {IDC_KEY_MINUS, "minus"},
+            {IDC_KEY_RECIPROCAL, "one over x"},
+            {IDC_KEY_SIGN, "minus sign"},
+            {IDC_KEY_POINT, "point"},
+            {IDC_KEY_PLUS, "plus"},
+            {IDC_KEY_EQUALS, "equals"},
+        };
+        for (const auto& [id, name] : spoken) {
+            QCOMPARE(
+                QAccessible::queryAccessibleInterface(m_controls.Find(id))->text(QAccessible::Name),
+                QString::fromUtf8(name));
         }
         const auto labels = QAccessible::queryAccessibleInterface(m_controls.Find(IDC_EXPRESSION))
                                 ->relations(QAccessible::Label);

@@ -7,6 +7,7 @@
 
 using quorvane::window::qt::MemberIndex;
 using quorvane::window::qt::MemberText;
+using quorvane::window::qt::WidgetLength;
 using quorvane::window::qt::WidgetPosition;
 using quorvane::window::qt::WidgetText;
 
@@ -28,6 +29,10 @@ class EditTextTest : public QObject {
         QTest::newRow("lone LF stays one character")
             << std::string("1\n2") << QStringLiteral("1\u240A2");
         QTest::newRow("CR before CR LF") << std::string("a\r\r\nb") << QStringLiteral("a\u240D\nb");
+        QTest::newRow("a lone CR is the whole text")
+            << std::string("\r") << QStringLiteral("\u240D");
+        QTest::newRow("Chinese, then a lone LF")
+            << std::string("中\n") << QStringLiteral("中\u240A");
         QTest::newRow("Chinese") << std::string("txt文件\r\n版") << QStringLiteral("txt文件\n版");
         QTest::newRow("outside the BMP")
             << std::string("x\xF0\x9F\x98\x80y") << QStringLiteral("x\U0001F600y");
@@ -37,6 +42,7 @@ class EditTextTest : public QObject {
         QFETCH(QString, widget);
         QCOMPARE(WidgetText(member), widget);
         QCOMPARE(MemberText(widget), member);
+        QCOMPARE(WidgetLength(member), widget.size());
     }
 
     void invalidBytesShowAsReplacement() {

@@ -46,6 +46,7 @@ struct SeenMessage {
     QString text;
     QMessageBox::Icon icon = QMessageBox::Warning;
     QMessageBox::StandardButtons buttons;
+    Qt::CursorShape cursor = Qt::BlankCursor;  // the pointer over the box
 };
 
 QByteArray FileBytes(const QString& path) {
@@ -158,7 +159,9 @@ class MainDialogTest : public QObject {
                 widget->close();
                 return;
             }
-            seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
+            const QCursor* override = QApplication::overrideCursor();
+            seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                    override != nullptr ? override->shape() : box->cursor().shape()};
             QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
         });
         action();
@@ -175,6 +178,7 @@ class MainDialogTest : public QObject {
         QCOMPARE(seen.title, QStringLiteral("Message"));
         QCOMPARE(seen.icon, QMessageBox::NoIcon);
         QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(seen.cursor, Qt::ArrowCursor);
         QCOMPARE(QApplication::activeModalWidget(), Dialog());
     }
 
@@ -593,12 +597,19 @@ class MainDialogTest : public QObject {
         const QByteArray sample17x2Output =
             "((((1+2)+(3+4)+(5+6)+(7+8)+(9+10))*6+8)-2)/2.0 = 168.00\r\r\n\r\r\n"
             "1+17*2 = 35.00\r\r\n\r\r\n5*5+1.6 = 26.60\r\r\n\r\r\n\r\n";
+        const QString sample =
+            QStringLiteral("((((1+2)+(3+4)+(5+6)+(7+8)+(9+10))*6+8)-2)/2.0\n\n1+1\n\n5*5+1.6");
+        const QByteArray sampleOutput =
+            "((((1+2)+(3+4)+(5+6)+(7+8)+(9+10))*6+8)-2)/2.0 = 168.00\r\r\n\r\r\n"
+            "1+1 = 2.00\r\r\n\r\r\n5*5+1.6 = 26.60\r\r\n\r\r\n\r\n";
         QTest::newRow("Ctrl+Z takes back the keypad's digit, Backspace and C one at a time")
             << Steps{On(IDC_KEY_7), kUndo, On(IDC_KEY_BACKSPACE), kUndo, On(IDC_KEY_CLEAR), kUndo}
-            << QStringLiteral("((((1+2)+(3+4)+(5+6)+(7+8)+(9+10))*6+8)-2)/2.0\n\n1+1\n\n5*5+1.6")
-            << QByteArray(
-                   "((((1+2)+(3+4)+(5+6)+(7+8)+(9+10))*6+8)-2)/2.0 = 168.00\r\r\n\r\r\n"
-                   "1+1 = 2.00\r\r\n\r\r\n5*5+1.6 = 26.60\r\r\n\r\r\n\r\n");
+            << sample << sampleOutput;
+        QTest::newRow("Ctrl+Z at start-up leaves the sample")
+            << Steps{kUndo} << sample << sampleOutput;
+        QTest::newRow("C, keypad 7, Ctrl+Z leaves the box empty for the 8")
+            << Steps{On(IDC_KEY_CLEAR), On(IDC_KEY_7), kUndo, On(IDC_KEY_8)} << QStringLiteral("8")
+            << QByteArray("8 = 8.00\r\r\n\r\r\n\r\n");
         QTest::newRow("typed at a line's end, Calc, keypad * 2")
             << Steps{AtLineEnd(2), Typing("7"), On(IDOK), On(IDC_KEY_MULTIPLY), On(IDC_KEY_2)}
             << sample17x2 << sample17x2Output;
@@ -722,6 +733,7 @@ class MainDialogTest : public QObject {
                 break;
         }
         VerifyMessage(ExpectMessage([this] { Click(IDOK); }), message);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);  // the wait cursor gone with "&Calc"
         QCOMPARE(Result()->toPlainText(), results);
         if (focus != 0) {
             QTRY_COMPARE(QApplication::focusWidget(), m_window->Control(focus));

@@ -81,7 +81,10 @@ void ScriptedWindow::SetCaretIndex(int id, std::size_t index) {
     control.caret = index;
 }
 
-void ScriptedWindow::ShowMessage(std::string_view text) { m_messages.emplace_back(text); }
+void ScriptedWindow::ShowMessage(std::string_view text) {
+    m_messages.emplace_back(text);
+    m_waitCursorsAtMessage = m_waitCursors;
+}
 
 std::optional<std::string> ScriptedWindow::ChooseFile(const FileDialogRequest& request) {
     m_fileRequests.push_back(request);

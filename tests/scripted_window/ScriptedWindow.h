@@ -111,6 +111,8 @@ class ScriptedWindow : public DialogWindow {
     int AboutBoxes() const { return m_aboutBoxes; }
     // Wait cursors begun and not yet ended.
     int WaitCursors() const { return m_waitCursors; }
+    // Wait cursors that were on when the last message box appeared.
+    int WaitCursorsAtMessage() const { return m_waitCursorsAtMessage; }
     int IconLoads() const { return m_iconLoads; }
 
   private:
@@ -136,6 +138,7 @@ class ScriptedWindow : public DialogWindow {
     std::vector<std::pair<IconHandle, IconSize>> m_icons;
     int m_aboutBoxes = 0;
     int m_waitCursors = 0;
+    int m_waitCursorsAtMessage = 0;
     int m_iconLoads = 0;
 };
 

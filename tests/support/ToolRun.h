@@ -30,17 +30,17 @@ inline std::string ReadToEnd(std::FILE* file) {
     return bytes;
 }
 
-// Runs the tool with standard input closed to it; standard output goes to
-// `printedTo` when given, else to a temporary file whose bytes are kept.
+// Runs the tool with `standardInput` (none: closed to it); standard output
+// goes to `printedTo` when given, else to a temporary file whose bytes are kept.
 inline ToolRun RunTool(const quorvane::cli::CommandLine& commandLine, std::size_t partSize,
-                       const std::string& printedTo = "") {
+                       const std::string& printedTo = "", std::FILE* standardInput = nullptr) {
     using quorvane::batch::FileHandle;
     const FileHandle printed(printedTo.empty() ? std::tmpfile()
                                                : std::fopen(printedTo.c_str(), "wb"));
     const FileHandle errors(std::tmpfile());
     ToolRun run;
-    run.status =
-        quorvane::cli::RunBatchTool(commandLine, nullptr, printed.get(), errors.get(), partSize);
+    run.status = quorvane::cli::RunBatchTool(commandLine, standardInput, printed.get(),
+                                             errors.get(), partSize);
     if (printedTo.empty()) {
         std::rewind(printed.get());
         run.printed = ReadToEnd(printed.get());

@@ -5,6 +5,7 @@
 #include "ProgramWindows.h"
 #include "QuorvaneProcess.h"
 #include "TestGroups.h"
+#include "UserInput.h"
 #include "resource.h"
 
 namespace {
@@ -213,6 +214,11 @@ void RunLongText(Checker& check, QuorvaneProcess& program) {
         const std::size_t at = row.caret + (row.afterChinese ? 1000 : 0);  // in bytes
         const std::string expected = text.substr(0, at) + "7" + text.substr(at);
         CheckPress(check, program, IDC_KEY_7, expected, row.caret + 1);
+        // The edit control's limit on its length (32,767 at first) is lifted, else
+        // the 7 would come as a whole new text that its undo cannot take back.
+        check.True("Ctrl+Z brings the text back", program.FocusComesTo(IDC_EXPRESSION) &&
+                                                      UserInput(program).Undo() &&
+                                                      program.Text(IDC_EXPRESSION) == text);
     }
 }
 

@@ -87,8 +87,11 @@ bool QuorvaneProcess::FocusComesTo(int id) {
     return WaitUntil(
         [&] {
             const GUITHREADINFO input = ThreadInput();
-            if (input.hwndFocus == control) return true;
-            if (input.hwndActive == nullptr) SetForegroundWindow(m_dialog);
+            const bool inFront = GetForegroundWindow() == m_dialog;
+            if (input.hwndFocus == control && inFront) return true;
+            if (input.hwndActive == nullptr || (input.hwndActive == m_dialog && !inFront)) {
+                SetForegroundWindow(m_dialog);
+            }
             return false;
         },
         3000);

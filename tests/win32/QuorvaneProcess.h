@@ -49,12 +49,13 @@ class QuorvaneProcess {
     HWND Focus() const;
     HWND Capture() const;
 
-    // Waits for the focus to come to the control after a box of the program
-    // has closed. Without a window manager, the X server can take the keys
-    // from the dialog a moment after such a box is gone, and wine then makes
-    // no window of the program active; the dialog is activated again, as a
-    // person would by clicking it, and gives the focus back to the control
-    // that had it.
+    // Waits for the focus to come to the control, in the dialog in front,
+    // after a box of the program has closed. Without a window manager, the X
+    // server can take the keys from the dialog a moment after such a box is
+    // gone, and wine then makes no window of the program active, or leaves
+    // the dialog active for the program while another window is in front;
+    // the dialog is activated again, as a person would by clicking it, and
+    // gives the focus back to the control that had it.
     bool FocusComesTo(int id);
     // Moves the focus to the control the way the dialog does (WM_NEXTDLGCTL).
     void FocusOn(int id);
