@@ -235,7 +235,11 @@ class MainDialogTest : public QObject {
     }
 
     void cleanup() {
-        Dialog()->hide();
+        // A test that makes its own dialogs may have failed before it made
+        // the fixture's again.
+        if (m_window != nullptr) {
+            Dialog()->hide();
+        }
         m_dialog.reset();
         m_window.reset();
     }
