@@ -15,7 +15,7 @@ package_packages=("${run_packages[@]}" binutils-mingw-w64-i686 g++-mingw-w64-i68
 all_packages=("${package_packages[@]}" clang libclang-rt-14-dev llvm clang-format
               xvfb xauth file binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64
               wine64 wine32:i386 fonts-wine libmuparser-dev time
-              lintian appstream desktop-file-utils man-db unzip locales)
+              lintian appstream desktop-file-utils man-db unzip locales bash-completion)
 
 set_of_packages=${1:-all}
 case $set_of_packages in
