@@ -7,6 +7,20 @@
 
 namespace quorvane::window::qt {
 
+namespace {
+
+// The local files of the drag's data, in order; remote URLs are left out.
+std::vector<std::string> LocalFiles(const QMimeData* data) {
+    std::vector<std::string> files;
+    if (data == nullptr) return files;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) files.push_back(url.toLocalFile().toStdString());
+    }
+    return files;
+}
+
+}  // namespace
+
 FileDrops::FileDrops(QWidget& dialog, Handler handler)
     : QObject(&dialog), m_handler(std::move(handler)) {
     dialog.setAcceptDrops(true);
@@ -16,15 +30,6 @@ FileDrops::FileDrops(QWidget& dialog, Handler handler)
     for (QWidget* widget : dialog.findChildren<QWidget*>()) {
         if (widget->acceptDrops()) widget->installEventFilter(this);
     }
-}
-
-std::vector<std::string> FileDrops::LocalFiles(const QMimeData* data) {
-    std::vector<std::string> files;
-    if (data == nullptr) return files;
-    for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile()) files.push_back(url.toLocalFile().toStdString());
-    }
-    return files;
 }
 
 bool FileDrops::eventFilter(QObject* watched, QEvent* event) {

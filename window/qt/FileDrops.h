@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-class QMimeData;
 class QWidget;
 
 namespace quorvane::window::qt {
@@ -22,9 +21,6 @@ class FileDrops final : public QObject {
 
     // Watches the dialog and its widgets; lives as long as the dialog.
     FileDrops(QWidget& dialog, Handler handler);
-
-    // The local files of the drag's data, in order; remote URLs are left out.
-    static std::vector<std::string> LocalFiles(const QMimeData* data);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
