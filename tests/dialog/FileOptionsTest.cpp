@@ -1,5 +1,6 @@
 // The "File" group: the two check boxes and the two browse buttons.
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@ namespace {
 
 using ::PrintTo;
 using quorvane::batch::MsgFileNotExist;
+using quorvane::batch::MsgOpenFailed;
 using quorvane::window::FileDialogKind;
 using quorvane::window::FileDialogRequest;
 
@@ -181,5 +183,61 @@ TEST_P(SideTest, ACancelledDialogChangesNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(FileOptions, SideTest, ::testing::ValuesIn(kSides), CaseName());
+
+// Files handed to the dialog from outside (the command line, a drop on the
+// window) with both options off: the first is taken as a picked input file.
+struct GivenFiles {
+    const char* name;
+    std::function<std::vector<std::string>(const TempFolder&)> paths;
+    std::function<std::string(const TempFolder&)> message;  // "": none
+    const char* expression;                                 // afterwards
+    const char* results;
+};
+
+const GivenFiles kGivenFiles[] = {
+    {"FirstOfSeveral",
+     [](const TempFolder& f) {
+         return std::vector{f.Write("in.txt", "6*7\n"), f.Write("other.txt", "1+1\n")};
+     },
+     [](const TempFolder&) { return std::string(); }, "6*7\r\n", "42.00   \r\n"},
+    {"Missing", [](const TempFolder& f) { return std::vector{f.Path("missing.txt")}; },
+     [](const TempFolder& f) { return MsgFileNotExist(f.Path("missing.txt")); }, kSampleText.data(),
+     kSampleResults.data()},
+    {"AFolder", [](const TempFolder& f) { return std::vector{f.Path().string()}; },
+     [](const TempFolder& f) { return MsgOpenFailed(f.Path().string()); }, kSampleText.data(),
+     kSampleResults.data()},
+};
+
+class GivenFilesTest : public FileOptionsTest, public ::testing::WithParamInterface<GivenFiles> {};
+
+TEST_P(GivenFilesTest, TheFirstIsTakenAsAPickedInputFile) {
+    const GivenFiles& given = GetParam();
+    const std::vector<std::string> paths = given.paths(folder);
+    Open();
+    std::map<int, bool> expectedStates = EnabledStates();
+    expectedStates[IDC_INPUT_FILE] = true;
+    expectedStates[IDC_BROWSE_INPUT] = true;
+    window.OpenFiles(paths);
+    EXPECT_TRUE(window.IsChecked(IDC_INPUT_FROM));
+    EXPECT_EQ(EnabledStates(), expectedStates);
+    EXPECT_EQ(Text(IDC_INPUT_FILE), paths.front());
+    EXPECT_EQ(Text(IDC_EXPRESSION), given.expression);
+    EXPECT_EQ(Text(IDC_RESULT), given.results);
+    const std::string message = given.message(folder);
+    EXPECT_EQ(window.Messages(),
+              message.empty() ? std::vector<std::string>{} : std::vector<std::string>{message});
+}
+
+INSTANTIATE_TEST_SUITE_P(FileOptions, GivenFilesTest, ::testing::ValuesIn(kGivenFiles), CaseName());
+
+TEST_F(FileOptionsTest, NoFileGivenChangesNothing) {
+    Open();
+    const std::map<int, bool> before = EnabledStates();
+    window.OpenFiles({});
+    EXPECT_EQ(EnabledStates(), before);
+    EXPECT_FALSE(window.IsChecked(IDC_INPUT_FROM));
+    EXPECT_EQ(Text(IDC_RESULT), kSampleResults);
+    EXPECT_TRUE(window.Messages().empty());
+}
 
 }  // namespace

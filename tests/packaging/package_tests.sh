@@ -2,13 +2,17 @@
 # Checks the release packages the way their users meet them. Builds them with
 # scripts/package.sh, then:
 #   .deb   lintian; installed with apt-get; quorvane-cli from the PATH on the
-#          sample; the installed .desktop entry, metainfo and manual pages
-#          validated and rendered; removed with apt-get
+#          sample; quorvane's --version, --help and a wrong option; the
+#          installed .desktop entry (a file, text files), metainfo and manual
+#          pages validated and rendered; the bash completion of quorvane-cli
+#          found by bash-completion and completing; removed with apt-get
 #   zip    exactly its three files, README.txt with CR LF line ends
 #   setup  installed silently under wine (32-bit wine where there is one) into
 #          a fresh prefix; the installed Quorvane.exe carries its manifest and
-#          passes the start-up group of the end-to-end driver; the silent
-#          uninstall takes away every file, the shortcut and the registry entry
+#          passes the start-up group of the end-to-end driver; "Open with" for
+#          .txt registered, .txt's default program unchanged; the silent
+#          uninstall takes away every file, the shortcut and every registry
+#          key it added
 # Installing the .deb needs root, or sudo.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -66,10 +70,20 @@ check "quorvane-cli from the PATH evaluates the sample" \
     same "$(quorvane-cli samples/sample.txt)" $'168.00\n2.00\n26.60'
 check "quorvane-cli tells the package's version" same "$(quorvane-cli --version)" "quorvane-cli $version"
 files=$(dpkg -L quorvane)
+completion=/usr/share/bash-completion/completions/quorvane-cli
 for file in /usr/bin/quorvane /usr/bin/quorvane-cli /usr/share/icons/hicolor/16x16/apps/quorvane.png \
-    /usr/share/icons/hicolor/32x32/apps/quorvane.png /usr/share/doc/quorvane/copyright; do
+    /usr/share/icons/hicolor/32x32/apps/quorvane.png /usr/share/doc/quorvane/copyright "$completion"; do
     check "installs $file" lists "$files" "$file"
 done
+check "quorvane tells the package's version" same "$(quorvane --version)" "quorvane $version"
+check "quorvane --help names the file argument" has "$(quorvane --help)" "Usage: quorvane [FILE]"
+check "quorvane refuses a wrong option with status 2" \
+    same "$(quorvane --wrong 2>&1 || echo "status $?")" \
+    $'quorvane: unknown option \'--wrong\'\nTry \'quorvane --help\'.\nstatus 2'
+desktop=$(</usr/share/applications/quorvane.desktop)
+check "the menu entry takes a file" lists "$desktop" "Exec=quorvane %f"
+check "and offers itself for text files" lists "$desktop" "MimeType=text/plain;"
+check "the package makes itself no default program" same "$(grep mimeapps <<<"$files" || true)" ""
 check "desktop-file-validate passes" desktop-file-validate /usr/share/applications/quorvane.desktop
 metainfo=/usr/share/metainfo/org.example.quorvane.metainfo.xml
 check "appstreamcli validate passes" appstreamcli validate --no-net "$metainfo"
@@ -81,6 +95,22 @@ for program in quorvane quorvane-cli; do
     check "without a warning" same "$(<"$man_warnings")" ""
 done
 rm -f "$man_warnings"
+# complete WORD...: what bash-completion, loading the installed completion as
+# it loads any, offers for the last word of the command line.
+complete_words() {
+    bash -c 'source /usr/share/bash-completion/bash_completion
+             _completion_loader quorvane-cli
+             COMP_WORDS=("$@") COMP_CWORD=$(($# - 1)) COMP_LINE="$*" COMP_POINT=${#COMP_LINE}
+             _quorvane_cli 2>/dev/null
+             printf "%s\n" "${COMPREPLY[@]}"' sh quorvane-cli "$@"
+}
+check "bash-completion finds the completion of quorvane-cli" \
+    same "$(bash -c 'source /usr/share/bash-completion/bash_completion
+                     _completion_loader quorvane-cli; complete -p quorvane-cli')" \
+    "complete -F _quorvane_cli quorvane-cli"
+check "it completes the long options" same "$(complete_words --)" $'--quiet\n--jobs\n--help\n--version'
+check "and file names, after -o too" \
+    same "$(cd samples && complete_words sam && complete_words -q -o sam)" $'sample.txt\nsample.txt'
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq quorvane >/dev/null
 check "apt-get remove takes the programs away" \
     same "$(ls /usr/bin/quorvane /usr/bin/quorvane-cli 2>/dev/null || true)" ""
@@ -136,8 +166,31 @@ uninstall_entry() {
         "$wine_prefix/system.reg"
 }
 files_in_drive_c() { (cd "$drive_c" && find . | sort); }
+# The keys of the machine's registry that wine writes to system.reg: those
+# that hold values, and those that hold nothing at all.
+registry_keys() { sed -n 's/^\[\(.*\)\] [0-9]*$/\1/p' "$wine_prefix/system.reg" | sort; }
+# key_values KEY: the values of each key of the machine whose name ends in
+# KEY (for instance 'Classes\\.txt', as system.reg writes names), in the
+# registry's view for 64-bit programs or in that for 32-bit ones, under
+# Wow6432Node.
+key_values() {
+    suffix="\\$1]" awk '/^\[/ {
+            name = $1
+            gsub(/Wow6432Node\\\\/, "", name)
+            n = length(ENVIRON["suffix"])
+            on = substr(name, length(name) - n + 1) == ENVIRON["suffix"]
+            next
+        }
+        on && $0 != "" && !/^#/' "$wine_prefix/system.reg"
+}
+default_value() { key_values "$1" | sed -n 's/^@=//p'; }
 
+# As on Windows, text files have a default program before the installer runs.
+in_wine reg add 'HKLM\Software\Classes\.txt' /ve /d txtfile /f >/dev/null
 before=$(files_in_drive_c)
+keys_before=$(registry_keys)
+txt_default=$(default_value 'Classes\\.txt')
+check "text files have their default program" same "$txt_default" '"txtfile"'
 check "the installer runs silently" in_wine "$setup" /S
 check "it installs the two files and the uninstaller" \
     same "$(ls "$drive_c/$folder")" $'Quorvane.exe\nSkinMagicTrial.dll\nUninstall.exe'
@@ -155,6 +208,18 @@ done
 check "the installed Quorvane.exe passes the start-up group" \
     sh tests/win32/wine.sh run /usr/lib/wine/wine64 "$wine_prefix" \
     "$PWD/build/win64/quorvane_win32_tests.exe" startup "$drive_c/$folder/Quorvane.exe"
+# "Open with" for .txt files: the command that opens a file with Quorvane, as
+# system.reg writes it.
+open_command="@=\"\\\"C:\\\\${folder//\//\\\\}\\\\Quorvane.exe\\\" \\\"%1\\\"\""
+check "Explorer's \"Open with\" knows how to open a file with Quorvane.exe" \
+    lists "$(key_values 'Classes\\Applications\\Quorvane.exe\\shell\\open\\command')" "$open_command"
+check "and that it takes .txt files" \
+    lists "$(key_values 'Classes\\Applications\\Quorvane.exe\\SupportedTypes')" '".txt"=""'
+check "the .txt type lists Quorvane's ProgID among its programs" \
+    lists "$(key_values 'Classes\\.txt\\OpenWithProgids')" '"Quorvane.txt"=""'
+check "which opens a file with Quorvane.exe" \
+    lists "$(key_values 'Classes\\Quorvane.txt\\shell\\open\\command')" "$open_command"
+check "the default program of .txt files stays as it was" same "$(default_value 'Classes\\.txt')" "$txt_default"
 
 check "the uninstaller runs silently" in_wine "C:\\${folder//\//\\}\\Uninstall.exe" /S
 # The uninstaller runs from a copy in the temporary folder, which Windows
@@ -164,6 +229,11 @@ pending=$(sed -n 's/^"PendingFileRenameOperations"=str(7):"\(.*\)"$/\1/p' "$wine
 added=$(comm -13 <(echo "$before") <(files_in_drive_c))
 check "the uninstall leaves no file behind" same "$(comm -23 <(echo "$added") <(echo "$pending"))" ""
 check "nor the entry in the list of installed programs" same "$(uninstall_entry)" ""
+check "nor any other registry key it added" same "$(comm -13 <(echo "$keys_before") <(registry_keys))" ""
+check "nor Quorvane among the programs of .txt files" \
+    same "$(grep Quorvane <<<"$(key_values 'Classes\\.txt\\OpenWithProgids')" || true)" ""
+check "and the default program of .txt files is as it was" \
+    same "$(default_value 'Classes\\.txt')" "$txt_default"
 
 [[ -z $no_32_bit ]] || echo "$no_32_bit"
 echo "packaging: $passed passed, $failed failed"

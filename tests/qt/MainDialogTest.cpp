@@ -3,6 +3,8 @@
 // answered from the event loop.
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QDropEvent>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
@@ -11,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -21,6 +24,7 @@
 #include <optional>
 
 #include "ModalAnswer.h"
+#include "ProgramArguments.h"
 #include "QtAppPlatform.h"
 #include "QtDialogWindow.h"
 #include "WindowStyles.h"
@@ -32,11 +36,15 @@
 using quorvane::window::CQuorvaneApp;
 using quorvane::window::CQuorvaneDlg;
 using quorvane::window::HelpText;
+using quorvane::window::qt::ParseProgramArguments;
+using quorvane::window::qt::ProgramArguments;
 using quorvane::window::qt::QtAppPlatform;
 using quorvane::window::qt::QtDialogWindow;
 
 namespace {
 
+const QString kSample =
+    QStringLiteral("((((1+2)+(3+4)+(5+6)+(7+8)+(9+10))*6+8)-2)/2.0\n\n1+1\n\n5*5+1.6");
 const QString kSampleResults = QStringLiteral("168.00   \n2.00   \n26.60   \n");
 const QString kPictureDir = QStringLiteral(QUORVANE_PICTURE_DIR);
 
@@ -215,17 +223,27 @@ class MainDialogTest : public QObject {
 
     void initTestCase() { QVERIFY(m_files.isValid()); }
 
-    void init() {
+    // A new dialog, not yet open, with files as if named on the command line.
+    void MakeDialog(std::vector<std::string> startFiles = {}) {
         m_editorStarts.clear();
         m_window = std::make_unique<QtDialogWindow>(
             IDD_QUORVANE_DIALOG, [this](const QString& path) { m_editorStarts << path; });
+        m_window->SetStartFiles(std::move(startFiles));
         m_dialog = std::make_unique<CQuorvaneDlg>(*m_window);
+    }
+
+    void init() {
+        MakeDialog();
         QVERIFY(m_window->Open(*m_dialog));
         QVERIFY(QTest::qWaitForWindowActive(Dialog()));
     }
 
     void cleanup() {
-        Dialog()->hide();
+        // A test that makes its own dialogs may have failed before it made
+        // the fixture's again.
+        if (m_window != nullptr) {
+            Dialog()->hide();
+        }
         m_dialog.reset();
         m_window.reset();
     }
@@ -903,6 +921,124 @@ class MainDialogTest : public QObject {
         QVERIFY(!app.InitInstance());
         QCOMPARE(title, QStringLiteral("ExprQuorvane V1.6.5"));
         init();
+    }
+
+    // quorvane "my sums 算式.txt" other.txt, in the folder of the files: the
+    // window opens with the first taken as a picked input file.
+    void aFileNamedOnTheCommandLineIsTakenAtTheStart() {
+        cleanup();
+        const QString sums = FilePath(QStringLiteral("my sums 算式.txt"));
+        WriteFile(sums, "2+3\n\n4*4\n");
+        WriteFile(FilePath(QStringLiteral("other.txt")), "1+1\n");
+        const QString folder = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_files.path()));
+        std::string error;
+        const std::optional<ProgramArguments> arguments =
+            ParseProgramArguments({"my sums 算式.txt", "other.txt"}, error);
+        QVERIFY(QDir::setCurrent(folder));
+        QVERIFY(arguments.has_value());
+
+        QtAppPlatform platform(arguments->files);
+        QStringList seen;
+        const ModalAnswer look(ModalAnswer::Awaited::Modal, nullptr, [&seen](QWidget* dialog) {
+            for (QCheckBox* box : dialog->findChildren<QCheckBox*>()) {
+                seen << box->text() + (box->isChecked() ? " ticked" : " clear");
+            }
+            for (QWidget* widget : dialog->findChildren<QWidget*>()) {
+                const QString name = widget->accessibleName();
+                if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+                    seen << name + (line->isEnabled() ? ": " : " (disabled): ") + line->text();
+                } else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
+                    seen << name + ": " + edit->toPlainText();
+                }
+            }
+            dialog->close();
+        });
+        CQuorvaneApp app(platform);
+        app.InitInstance();
+        QCOMPARE(seen, (QStringList{"&Input From ticked", "&Output To clear",
+                                    "Expression: 2+3\n\n4*4\n", "Results: 5.00   \n16.00   \n",
+                                    "Input file: " + sums, "Output file (disabled): "}));
+        init();
+    }
+
+    // A start file that does not exist: its message over the open dialog,
+    // which then evaluates a typed line once "&Input From" is cleared.
+    void aMissingStartFileIsReportedAndTheDialogGoesOn() {
+        cleanup();
+        const QString missing = FilePath(QStringLiteral("missing.txt"));
+        MakeDialog({missing.toStdString()});
+        bool opened = false;
+        VerifyMessage(ExpectMessage([&] { opened = m_window->Open(*m_dialog); }),
+                      QStringLiteral("Sorry, Specified File '%1' is Not Exist!").arg(missing));
+        QVERIFY(opened);
+        QVERIFY(QTest::qWaitForWindowActive(Dialog()));
+        QVERIFY(Button(IDC_INPUT_FROM)->isChecked());
+        QCOMPARE(LineEdit(IDC_INPUT_FILE)->text(), missing);
+        QCOMPARE(Result()->toPlainText(), kSampleResults);
+        Click(IDC_INPUT_FROM);
+        TypeExpression(QStringLiteral("6*7"));
+        QTest::keyClick(Expression(), Qt::Key_Return);
+        QCOMPARE(Result()->toPlainText(), QStringLiteral("42.00   \n"));
+        QVERIFY(!QFile::exists(missing));
+    }
+
+    // Drags dropped on the window, as the window system delivers them: an
+    // enter, then the drop, both offering a copy or a move.
+    void dropOnTheWindow_data() {
+        QTest::addColumn<bool>("onExpressionBox");  // else on the dialog
+        QTest::addColumn<QList<QUrl>>("urls");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("taken");  // the input file taken; empty: refused
+        const QString sums = FilePath(QStringLiteral("sums.txt"));
+        const QUrl file = QUrl::fromLocalFile(sums);
+        const QUrl other = QUrl::fromLocalFile(FilePath(QStringLiteral("other.txt")));
+        const QUrl remote(QStringLiteral("https://example.org/sums.txt"));
+        QTest::newRow("a file on the dialog") << false << QList<QUrl>{file} << "" << sums;
+        QTest::newRow("a file with its path as text, on the expression box")
+            << true << QList<QUrl>{file} << sums << sums;
+        QTest::newRow("a remote URL and two files: the first file")
+            << false << QList<QUrl>{remote, file, other} << "" << sums;
+        QTest::newRow("text: refused") << false << QList<QUrl>{} << "6*7"
+                                       << "";
+        QTest::newRow("a remote URL: refused") << false << QList<QUrl>{remote} << ""
+                                               << "";
+    }
+    void dropOnTheWindow() {
+        QFETCH(bool, onExpressionBox);
+        QFETCH(QList<QUrl>, urls);
+        QFETCH(QString, text);
+        QFETCH(QString, taken);
+        WriteFile(FilePath(QStringLiteral("sums.txt")), "2+3\n\n4*4\n");
+        WriteFile(FilePath(QStringLiteral("other.txt")), "1+1\n");
+        QMimeData data;
+        data.setUrls(urls);
+        if (!text.isEmpty()) {
+            data.setText(text);
+        }
+        QWidget* target = onExpressionBox ? Expression()->viewport() : Dialog();
+        const QPoint at = target->rect().center();
+        const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+        QDragEnterEvent enter(at, offered, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QDropEvent drop(at, offered, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+
+        const bool accepted = !taken.isEmpty();
+        QCOMPARE(enter.isAccepted(), accepted);
+        QCOMPARE(drop.isAccepted(), accepted);
+        QCOMPARE(Button(IDC_INPUT_FROM)->isChecked(), accepted);
+        QCOMPARE(LineEdit(IDC_INPUT_FILE)->isEnabled(), accepted);
+        QCOMPARE(LineEdit(IDC_INPUT_FILE)->text(), taken);
+        if (accepted) {
+            // Only read: the source keeps its file.
+            QCOMPARE(drop.dropAction(), Qt::CopyAction);
+            QCOMPARE(Expression()->toPlainText(), QStringLiteral("2+3\n\n4*4\n"));
+            QCOMPARE(Result()->toPlainText(), QStringLiteral("5.00   \n16.00   \n"));
+        } else {
+            QCOMPARE(Expression()->toPlainText(), kSample);
+            QCOMPARE(Result()->toPlainText(), kSampleResults);
+        }
     }
 
     void openAndCloseAHundredTimes() {

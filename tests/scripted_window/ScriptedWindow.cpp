@@ -154,4 +154,9 @@ void ScriptedWindow::SystemCommand(unsigned commandId) {
     m_events->OnSysCommand(commandId, 0);
 }
 
+void ScriptedWindow::OpenFiles(const std::vector<std::string>& paths) {
+    if (!IsOpen()) throw std::logic_error("files handed to a window that is not open");
+    m_events->OnOpenFiles(paths);
+}
+
 }  // namespace quorvane::window::scripted

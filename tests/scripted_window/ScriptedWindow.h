@@ -2,8 +2,8 @@
 // dialog's template (texts, checks, enabled states, focus, caret and
 // selection), records every message box, editor start, file dialog, icon,
 // system-menu item and about box, and answers file dialogs from answers the
-// test queued. The test acts as the user through Open, Click, Type, PlaceCaret
-// and SystemCommand.
+// test queued. The test acts as the user through Open, Click, Type, PlaceCaret,
+// SystemCommand and OpenFiles.
 #pragma once
 
 #include <cstddef>
@@ -82,6 +82,8 @@ class ScriptedWindow : public DialogWindow {
     void PlaceCaret(int id, std::size_t caret) { Select(id, caret, caret); }
     void Select(int id, std::size_t anchor, std::size_t caret);
     void SystemCommand(unsigned commandId);
+    // Hands files to the dialog, as the command line or a drop on the window does.
+    void OpenFiles(const std::vector<std::string>& paths);
     // What DoModal does once the window is open, like a user would.
     void SetSession(std::function<void(ScriptedWindow&)> session) {
         m_session = std::move(session);

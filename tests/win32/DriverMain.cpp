@@ -17,15 +17,11 @@ struct Group {
 };
 
 constexpr Group kGroups[] = {
-    {"resources", RunResourceTests},
-    {"startup", RunStartupTests},
-    {"calc", RunCalcTests},
-    {"keypad", RunKeypadTests},
-    {"files", RunFileTests},
-    {"messages", RunMessageTests},
-    {"frame", RunFrameTests},
-    {"journeys", RunJourneyTests},
-    {"screenshot", RunScreenshotTests},
+    {"resources", RunResourceTests}, {"startup", RunStartupTests},
+    {"calc", RunCalcTests},          {"keypad", RunKeypadTests},
+    {"files", RunFileTests},         {"messages", RunMessageTests},
+    {"frame", RunFrameTests},        {"journeys", RunJourneyTests},
+    {"open", RunOpenTests},          {"screenshot", RunScreenshotTests},
 };
 
 std::string ProgramBesideDriver() {

@@ -108,13 +108,7 @@ POINT LineEndPoint(HWND edit, int line) {
 }
 
 bool ClickMessageOk(QuorvaneProcess& program, UserInput& input) {
-    HWND box = nullptr;
-    WaitUntil([&] {
-        for (HWND dialog : VisibleTopLevelWindows(program.ProcessId(), L"#32770")) {
-            if (WideWindowText(dialog) == L"Message") box = dialog;
-        }
-        return box != nullptr;
-    });
+    HWND box = program.AwaitMessageBox();
     return box != nullptr && input.Click(GetDlgItem(box, IDOK));
 }
 

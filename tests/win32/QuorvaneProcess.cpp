@@ -14,7 +14,9 @@ constexpr wchar_t kMessageCaption[] = L"Message";
 constexpr DWORD kStartTimeoutMs = 30000;
 constexpr DWORD kHandlingTimeoutMs = 60000;
 
-// The text of a message box: the longest text among its statics.
+}  // namespace
+
+// The longest text among its statics.
 std::string MessageBoxText(HWND box) {
     std::string text;
     for (HWND label : DescendantWindows(box, L"Static")) {
@@ -24,12 +26,12 @@ std::string MessageBoxText(HWND box) {
     return text;
 }
 
-}  // namespace
-
-QuorvaneProcess::QuorvaneProcess(const std::string& programPath, const std::string& folder) {
+QuorvaneProcess::QuorvaneProcess(const std::string& programPath, const std::string& folder,
+                                 std::string_view arguments) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     std::string commandLine = "\"" + programPath + "\"";
+    if (!arguments.empty()) commandLine += " " + std::string(arguments);
     if (!CreateProcessA(programPath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
                         nullptr, folder.c_str(), &startup, &m_process)) {
         m_process = {};
@@ -157,6 +159,17 @@ Interaction QuorvaneProcess::AnswerUntil(const std::function<bool()>& finished,
 
 Interaction QuorvaneProcess::Click(int id, const DialogHandler& onDialog) {
     return Send(Control(id), BM_CLICK, 0, 0, onDialog);
+}
+
+HWND QuorvaneProcess::AwaitMessageBox() const {
+    HWND box = nullptr;
+    WaitUntil([&] {
+        for (HWND dialog : VisibleTopLevelWindows(m_process.dwProcessId, kDialogClass)) {
+            if (WideWindowText(dialog) == kMessageCaption) box = dialog;
+        }
+        return box != nullptr;
+    });
+    return box;
 }
 
 bool QuorvaneProcess::WaitForExit(DWORD& exitCode) {

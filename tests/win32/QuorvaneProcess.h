@@ -24,9 +24,11 @@ using DialogHandler = std::function<void(HWND dialog)>;
 
 class QuorvaneProcess {
   public:
-    // Starts the program with `folder` as its current folder and waits for
-    // its main dialog; Started() tells whether it came.
-    QuorvaneProcess(const std::string& programPath, const std::string& folder);
+    // Starts the program with `folder` as its current folder and `arguments`
+    // after its name on its command line (in the ANSI code page), and waits
+    // for its main dialog; Started() tells whether it came.
+    QuorvaneProcess(const std::string& programPath, const std::string& folder,
+                    std::string_view arguments = {});
     QuorvaneProcess(const QuorvaneProcess&) = delete;
     QuorvaneProcess& operator=(const QuorvaneProcess&) = delete;
     // Ends the program if it still runs.
@@ -76,6 +78,9 @@ class QuorvaneProcess {
                             const DialogHandler& onDialog = {});
     // Clicks a button of the main dialog (BM_CLICK), as Send does.
     Interaction Click(int id, const DialogHandler& onDialog = {});
+    // Waits for a "Message" box of the program to open, and leaves it open;
+    // null if none came.
+    HWND AwaitMessageBox() const;
 
     // Waits for the program to end; true with its exit code if it did.
     bool WaitForExit(DWORD& exitCode);
@@ -87,6 +92,9 @@ class QuorvaneProcess {
     PROCESS_INFORMATION m_process{};
     HWND m_dialog = nullptr;
 };
+
+// The text of a message box.
+std::string MessageBoxText(HWND box);
 
 // Presses and releases a key on a window of the program, through its message queue.
 void PressKey(HWND window, WPARAM key);

@@ -27,4 +27,5 @@ void RunFileTests(TestContext& context);
 void RunMessageTests(TestContext& context);
 void RunFrameTests(TestContext& context);
 void RunJourneyTests(TestContext& context);
+void RunOpenTests(TestContext& context);
 void RunScreenshotTests(TestContext& context);

@@ -12,7 +12,9 @@ std::uintptr_t QtAppPlatform::InstanceHandle() const {
 }
 
 std::unique_ptr<DialogWindow> QtAppPlatform::NewMainWindow() {
-    return std::make_unique<QtDialogWindow>(IDD_QUORVANE_DIALOG);
+    auto window = std::make_unique<QtDialogWindow>(IDD_QUORVANE_DIALOG);
+    window->SetStartFiles(m_startFiles);
+    return window;
 }
 
 std::uintptr_t QtAppPlatform::WindowHandle(const DialogWindow& window) const {

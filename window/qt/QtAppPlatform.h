@@ -2,6 +2,9 @@
 // stand-in.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "NullSkinLibrary.h"
 #include "window/QuorvaneApp.h"
 
@@ -9,6 +12,11 @@ namespace quorvane::window::qt {
 
 class QtAppPlatform final : public AppPlatform {
   public:
+    // `startFiles`: the files named on the command line, handed to the main
+    // dialog once it is open.
+    explicit QtAppPlatform(std::vector<std::string> startFiles = {})
+        : m_startFiles(std::move(startFiles)) {}
+
     std::uintptr_t InstanceHandle() const override;
     SkinLibrary& Skin() override { return m_skin; }
     std::unique_ptr<DialogWindow> NewMainWindow() override;
@@ -16,6 +24,7 @@ class QtAppPlatform final : public AppPlatform {
 
   private:
     NullSkinLibrary m_skin;
+    std::vector<std::string> m_startFiles;
 };
 
 }  // namespace quorvane::window::qt

@@ -12,10 +12,12 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QUrl>
+#include <utility>
 
 #include "AboutBox.h"
 #include "EditText.h"
 #include "FileDialog.h"
+#include "FileDrops.h"
 #include "IconResource.h"
 #include "resource.h"
 #include "window/TextChange.h"
@@ -68,6 +70,12 @@ QtDialogWindow::QtDialogWindow(int templateId, EditorLauncher launchEditor)
     m_dialog->setContextMenuPolicy(Qt::ActionsContextMenu);
     ConnectButtons();
     WatchEditTexts();
+    // A child of the dialog, which owns it.
+    new FileDrops(*m_dialog, [this](const std::vector<std::string>& paths) {
+        if (m_events != nullptr) {
+            m_events->OnOpenFiles(paths);
+        }
+    });
 }
 
 QtDialogWindow::~QtDialogWindow() = default;
@@ -119,6 +127,11 @@ bool QtDialogWindow::Open(DialogEvents& events) {
                 break;
             }
         }
+    }
+    // With the dialog on screen, so that a message about the files has its
+    // owner in view.
+    if (!m_startFiles.empty()) {
+        events.OnOpenFiles(std::exchange(m_startFiles, {}));
     }
     return true;
 }

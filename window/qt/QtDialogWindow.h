@@ -7,6 +7,8 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "CommandDialog.h"
 #include "DialogBuilder.h"
@@ -25,8 +27,13 @@ class QtDialogWindow final : public DialogWindow {
     explicit QtDialogWindow(int templateId, EditorLauncher launchEditor = OpenWithDesktop);
     ~QtDialogWindow() override;
 
-    // Initialises the dialog and shows it, modal, without entering its loop;
-    // false when the initialisation already ended it.
+    // Files to hand to the dialog once it is open and shown: those named on
+    // the command line.
+    void SetStartFiles(std::vector<std::string> paths) { m_startFiles = std::move(paths); }
+
+    // Initialises the dialog and shows it, modal, without entering its loop,
+    // then hands it the start files; false when the initialisation already
+    // ended it.
     bool Open(DialogEvents& events);
     QDialog& Dialog() { return *m_dialog; }
     const QDialog& Dialog() const { return *m_dialog; }
@@ -71,6 +78,7 @@ class QtDialogWindow final : public DialogWindow {
     DialogEvents* m_events = nullptr;
     bool m_ended = false;
     EditorLauncher m_launchEditor;
+    std::vector<std::string> m_startFiles;
     // The member form of the multi-line edit boxes' texts, by id, while their
     // documents stay as they were when it was made: converting a box of
     // many lines each time it is read would cost more than the dialog's work.

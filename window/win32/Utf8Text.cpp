@@ -13,9 +13,7 @@ std::wstring WideFromUtf8(std::string_view text) {
     return wide;
 }
 
-namespace {
-
-std::string NarrowFromWide(std::wstring_view text, unsigned codePage) {
+std::string CodePageFromWide(std::wstring_view text, unsigned codePage) {
     if (text.empty()) return {};
     const int size = static_cast<int>(text.size());
     const int length =
@@ -25,12 +23,10 @@ std::string NarrowFromWide(std::wstring_view text, unsigned codePage) {
     return narrow;
 }
 
-}  // namespace
-
-std::string Utf8FromWide(std::wstring_view text) { return NarrowFromWide(text, CP_UTF8); }
+std::string Utf8FromWide(std::wstring_view text) { return CodePageFromWide(text, CP_UTF8); }
 
 std::string CodePageFromUtf8(std::string_view text, unsigned codePage) {
-    return NarrowFromWide(WideFromUtf8(text), codePage);
+    return CodePageFromWide(WideFromUtf8(text), codePage);
 }
 
 }  // namespace quorvane::window::win32

@@ -12,7 +12,7 @@ std::uintptr_t Win32AppPlatform::InstanceHandle() const {
 }
 
 std::unique_ptr<DialogWindow> Win32AppPlatform::NewMainWindow() {
-    return std::make_unique<Win32DialogWindow>(m_instance, IDD_QUORVANE_DIALOG);
+    return std::make_unique<Win32DialogWindow>(m_instance, IDD_QUORVANE_DIALOG, m_startFiles);
 }
 
 std::uintptr_t Win32AppPlatform::WindowHandle(const DialogWindow& window) const {

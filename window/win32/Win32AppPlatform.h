@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 #include "SkinMagicLibrary.h"
 #include "window/QuorvaneApp.h"
 
@@ -13,6 +16,9 @@ class Win32AppPlatform : public AppPlatform {
   public:
     Win32AppPlatform();
 
+    // The files named on the command line, handed to the main dialog once it is open.
+    void SetStartFiles(std::vector<std::string> paths) { m_startFiles = std::move(paths); }
+
     std::uintptr_t InstanceHandle() const override;
     SkinLibrary& Skin() override { return m_skin; }
     std::unique_ptr<DialogWindow> NewMainWindow() override;
@@ -21,6 +27,7 @@ class Win32AppPlatform : public AppPlatform {
   private:
     HINSTANCE m_instance;
     SkinMagicLibrary m_skin;
+    std::vector<std::string> m_startFiles;
 };
 
 }  // namespace quorvane::window::win32

@@ -1,9 +1,11 @@
 #include "Win32DialogWindow.h"
 
 #include <cwchar>
+#include <utility>
 
 #include "AboutBox.h"
 #include "AnsiIndex.h"
+#include "DroppedFiles.h"
 #include "FileDialog.h"
 #include "MinimisedIcon.h"
 #include "Programs.h"
@@ -13,8 +15,18 @@
 
 namespace quorvane::window::win32 {
 
-Win32DialogWindow::Win32DialogWindow(HINSTANCE instance, int templateId)
-    : m_instance(instance), m_templateId(templateId) {}
+namespace {
+
+// Posted to the dialog by its initialisation: the dialog's loop takes it once
+// the dialog is on screen, so that a message about the start files has its
+// owner in view.
+constexpr UINT kOpenStartFiles = WM_APP;
+
+}  // namespace
+
+Win32DialogWindow::Win32DialogWindow(HINSTANCE instance, int templateId,
+                                     std::vector<std::string> startFiles)
+    : m_instance(instance), m_templateId(templateId), m_startFiles(std::move(startFiles)) {}
 
 int Win32DialogWindow::DoModal(DialogEvents& events) {
     m_events = &events;
@@ -39,10 +51,20 @@ INT_PTR CALLBACK Win32DialogWindow::DialogProc(HWND window, UINT message, WPARAM
 
 INT_PTR Win32DialogWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_INITDIALOG:
+        case WM_INITDIALOG: {
             TrackEditCarets();
             m_annotations.Annotate(m_window, m_templateId);
-            return m_events->OnInitDialog() ? TRUE : FALSE;
+            AcceptDroppedFiles(m_window);
+            const bool focusFirstTabStop = m_events->OnInitDialog();
+            if (!m_startFiles.empty()) PostMessageW(m_window, kOpenStartFiles, 0, 0);
+            return focusFirstTabStop ? TRUE : FALSE;
+        }
+        case kOpenStartFiles:
+            m_events->OnOpenFiles(std::exchange(m_startFiles, {}));
+            return TRUE;
+        case WM_DROPFILES:
+            m_events->OnOpenFiles(TakeDroppedFiles(reinterpret_cast<HDROP>(wParam)));
+            return TRUE;
         case WM_COMMAND:
             if (HIWORD(wParam) == EN_CHANGE) m_editTexts.erase(LOWORD(wParam));
             m_events->OnCommand(HIWORD(wParam), LOWORD(wParam));

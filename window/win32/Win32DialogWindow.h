@@ -2,13 +2,16 @@
 // program's resources, around a dialog procedure that forwards the dialog's
 // messages to its DialogEvents. Controls are reached by id with the ANSI
 // functions, so their texts are in the system's ANSI code page, and so are
-// the caret indices: byte indices into those texts.
+// the caret indices: byte indices into those texts. Files dropped on the
+// dialog, and the start files once it is open, go to the dialog as files
+// handed over.
 #pragma once
 
 #include <windows.h>
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "AccessibleAnnotations.h"
 #include "EditCaret.h"
@@ -18,7 +21,8 @@ namespace quorvane::window::win32 {
 
 class Win32DialogWindow : public DialogWindow {
   public:
-    Win32DialogWindow(HINSTANCE instance, int templateId);
+    // `startFiles`: handed to the dialog once it is open and shown.
+    Win32DialogWindow(HINSTANCE instance, int templateId, std::vector<std::string> startFiles = {});
     Win32DialogWindow(const Win32DialogWindow&) = delete;
     Win32DialogWindow& operator=(const Win32DialogWindow&) = delete;
 
@@ -67,6 +71,7 @@ class Win32DialogWindow : public DialogWindow {
 
     HINSTANCE m_instance;
     int m_templateId;
+    std::vector<std::string> m_startFiles;
     HWND m_window = nullptr;
     DialogEvents* m_events = nullptr;
     HICON m_bigIcon = nullptr;

@@ -1,5 +1,6 @@
 // The "File" group of the main dialog: the two check boxes that enable a
-// file name box with its browse button, and the two browse buttons.
+// file name box with its browse button, the two browse buttons, and files
+// handed to the dialog from outside, which are taken as a picked input file.
 #include "resource.h"
 #include "window/QuorvaneDlg.h"
 
@@ -31,7 +32,7 @@ void CQuorvaneDlg::OnOutputTo() {
     UpdateData(false);
 }
 
-bool CQuorvaneDlg::BrowseFile(FileDialogKind kind, std::string& fileName) {
+std::optional<std::string> CQuorvaneDlg::BrowseFile(FileDialogKind kind) {
     const bool open = kind == FileDialogKind::Open;
     FileDialogRequest request{
         .kind = kind,
@@ -45,18 +46,38 @@ bool CQuorvaneDlg::BrowseFile(FileDialogKind kind, std::string& fileName) {
         .typePattern = std::string(kTextFilePattern),
         .initialFolder = m_window.ProgramPath(),
     };
-    std::optional<std::string> chosen = m_window.ChooseFile(request);
-    if (!chosen) return false;
+    return m_window.ChooseFile(request);
+}
+
+void CQuorvaneDlg::TakeInputFile(std::string path) {
     UpdateData(true);
-    fileName = std::move(*chosen);
+    // Picked with the browse button, the file finds "&Input From" ticked
+    // already; handed over from outside, it ticks it.
+    m_bInputFrom = true;
+    m_strInputFile = std::move(path);
     UpdateData(false);
-    return true;
+    EnableFileSide(m_bInputFrom, IDC_INPUT_FILE, IDC_BROWSE_INPUT);
+    OnOK();  // evaluate the file at once
 }
 
 void CQuorvaneDlg::OnBrowseInput() {
-    if (BrowseFile(FileDialogKind::Open, m_strInputFile)) OnOK();  // evaluate the file at once
+    if (std::optional<std::string> chosen = BrowseFile(FileDialogKind::Open)) {
+        TakeInputFile(std::move(*chosen));
+    }
 }
 
-void CQuorvaneDlg::OnBrowseOutput() { BrowseFile(FileDialogKind::Save, m_strOutputFile); }
+void CQuorvaneDlg::OnBrowseOutput() {
+    std::optional<std::string> chosen = BrowseFile(FileDialogKind::Save);
+    if (!chosen) return;
+    UpdateData(true);
+    m_strOutputFile = std::move(*chosen);
+    UpdateData(false);
+}
+
+void CQuorvaneDlg::OnOpenFiles(const std::vector<std::string>& paths) {
+    // Of several files, the first is the input file, as a file dialog that
+    // picks one file would give it.
+    if (!paths.empty()) TakeInputFile(paths.front());
+}
 
 }  // namespace quorvane::window

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "batch/LeadByte.h"
 
@@ -24,6 +25,9 @@ class DialogEvents {
     virtual void OnCommand(int notification, int controlId) = 0;
     // A command of the system menu.
     virtual void OnSysCommand(unsigned commandId, std::intptr_t param) = 0;
+    // Files handed to the open dialog from outside, in the order given: named
+    // on the program's command line, or dropped on the window.
+    virtual void OnOpenFiles(const std::vector<std::string>& paths) = 0;
 };
 
 enum class FileDialogKind { Open, Save };

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "window/DialogWindow.h"
 #include "window/EditControl.h"
@@ -23,6 +25,7 @@ class CQuorvaneDlg final : public DialogEvents {
     bool OnInitDialog() override;
     void OnCommand(int notification, int controlId) override;
     void OnSysCommand(unsigned commandId, std::intptr_t param) override;
+    void OnOpenFiles(const std::vector<std::string>& paths) override;
 
   private:
     // The data exchange and the message map: tables of member pointers.
@@ -50,9 +53,13 @@ class CQuorvaneDlg final : public DialogEvents {
 
     // Enables or disables a file name box and its browse button, each that exists.
     void EnableFileSide(bool enabled, int nameBox, int browseButton);
-    // Runs a file dialog that starts in the program's own path; a chosen path
-    // goes into the member `fileName` and its box. False when cancelled.
-    bool BrowseFile(FileDialogKind kind, std::string& fileName);
+    // Runs a file dialog that starts in the program's own path; the chosen
+    // path, or nothing when cancelled.
+    std::optional<std::string> BrowseFile(FileDialogKind kind);
+    // Takes the file as the input file, the way a file picked with the input
+    // side's browse button is taken: "&Input From" ticked with its box and
+    // button enabled, the name in its box, and the file evaluated at once.
+    void TakeInputFile(std::string path);
     // With both file options on: whether the output file is the input file.
     bool OutputIsInput() const;
 
