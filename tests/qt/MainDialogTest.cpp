@@ -266,8 +266,9 @@ class MainDialogTest : public QObject {
                                       << "3.50   \n";
         QTest::newRow("two arguments") << "pow(2,10)"
                                        << "1024.00   \n";
-        QTest::newRow("Chinese is no number") << "文件"
-                                              << "0.00   \n";
+        QTest::newRow("Chinese is no number")
+            << "文件"
+            << "0.00   '文件' has no value; taken as 0 (column 1)\n";
     }
     void typingThenEnterEvaluates() {
         QFETCH(QString, typed);
