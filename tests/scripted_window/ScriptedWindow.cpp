@@ -81,6 +81,10 @@ void ScriptedWindow::SetCaretIndex(int id, std::size_t index) {
     control.caret = index;
 }
 
+void ScriptedWindow::SelectRange(int id, std::size_t start, std::size_t length) {
+    Select(id, start, start + length);
+}
+
 void ScriptedWindow::ShowMessage(std::string_view text) { m_messages.emplace_back(text); }
 
 std::optional<std::string> ScriptedWindow::ChooseFile(const FileDialogRequest& request) {
@@ -144,6 +148,19 @@ void ScriptedWindow::Select(int id, std::size_t anchor, std::size_t caret) {
     }
     control.anchor = anchor;
     control.caret = caret;
+}
+
+void ScriptedWindow::DoubleClick(int id, std::size_t index) {
+    if (!IsOpen()) throw std::logic_error("a double-click on a window that is not open");
+    PlaceCaret(id, index);
+    m_focus = id;
+    m_events->OnEditDoubleClick(id, index);
+}
+
+void ScriptedWindow::PressStepKey(int id, StepDirection direction) {
+    if (!IsOpen()) throw std::logic_error("a key pressed in a window that is not open");
+    m_focus = id;
+    m_events->OnStepKey(id, direction);
 }
 
 void ScriptedWindow::SystemCommand(unsigned commandId) {
