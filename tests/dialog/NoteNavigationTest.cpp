@@ -33,6 +33,11 @@ constexpr Selection kSqr{5, 8};
 constexpr Selection kThree{17, 18};
 constexpr Selection kSlash{28, 29};
 
+Selection ExpressionSelection(const quorvane::window::scripted::ScriptedWindow& window) {
+    const auto& expression = window.At(IDC_EXPRESSION);
+    return {expression.anchor, expression.caret};
+}
+
 enum class Act { DoubleClick, F8, ShiftF8 };
 
 struct NoteCase {
@@ -99,8 +104,7 @@ TEST_P(NoteNavigationTest, SelectsTheTokenOfTheNoteOrNothing) {
             break;
     }
 
-    const auto& expression = window.At(IDC_EXPRESSION);
-    const Selection expressionAfter{expression.anchor, expression.caret};
+    const Selection expressionAfter = ExpressionSelection(window);
     if (c.selected) {
         EXPECT_EQ(expressionAfter, *c.selected);
         EXPECT_EQ(window.Focus(), IDC_EXPRESSION);
@@ -134,8 +138,7 @@ TEST_F(DialogTest, AResultLineEditedAfterCalcLeadsNowhere) {
     EXPECT_EQ(window.Focus(), IDC_RESULT);
     // The lines the edit left alone still lead to their notes.
     window.DoubleClick(IDC_RESULT, kResultLine[2] + 1 + 3);
-    EXPECT_EQ((Selection{window.At(IDC_EXPRESSION).anchor, window.At(IDC_EXPRESSION).caret}),
-              kThree);
+    EXPECT_EQ(ExpressionSelection(window), kThree);
 }
 
 TEST_F(DialogTest, LoneCrAndLfEndLinesAsTheRunCountsThem) {
@@ -144,19 +147,9 @@ TEST_F(DialogTest, LoneCrAndLfEndLinesAsTheRunCountsThem) {
     window.Click(IDOK);
     window.PlaceCaret(IDC_EXPRESSION, 0);
     window.PressStepKey(IDC_EXPRESSION, StepDirection::Forward);
-    EXPECT_EQ((Selection{window.At(IDC_EXPRESSION).anchor, window.At(IDC_EXPRESSION).caret}),
-              (Selection{2, 5}));
+    EXPECT_EQ(ExpressionSelection(window), (Selection{2, 5}));
     window.PressStepKey(IDC_EXPRESSION, StepDirection::Forward);
-    EXPECT_EQ((Selection{window.At(IDC_EXPRESSION).anchor, window.At(IDC_EXPRESSION).caret}),
-              (Selection{11, 12}));
-}
-
-TEST_F(DialogTest, TheSampleLinesHaveNoNoteToGoTo) {
-    Open();
-    window.PlaceCaret(IDC_EXPRESSION, 3);
-    window.PressStepKey(IDC_EXPRESSION, StepDirection::Forward);
-    EXPECT_EQ(window.At(IDC_EXPRESSION).anchor, 3u);
-    EXPECT_EQ(window.At(IDC_EXPRESSION).caret, 3u);
+    EXPECT_EQ(ExpressionSelection(window), (Selection{11, 12}));
 }
 
 }  // namespace
