@@ -19,13 +19,15 @@ bool PassNavigationInput(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, 
         result = 0;
         return true;
     }
-    // The first click of the two has put the caret where the pointer is;
-    // the edit then selects the word there, as it always does.
+    // The first click of the two has put the caret, the selection's end,
+    // where the pointer is; the edit then selects the word there, as it
+    // always does.
     DWORD start = 0;
-    DWORD end = 0;
-    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    DWORD caret = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&caret));
     result = CallWindowProcW(original, edit, message, wParam, lParam);
-    SendMessageW(GetParent(edit), kEditDoubleClickMessage, id, static_cast<LPARAM>(start));
+    SendMessageW(GetParent(edit), kEditDoubleClickMessage, id, static_cast<LPARAM>(caret));
     return true;
 }
 

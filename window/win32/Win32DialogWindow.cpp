@@ -1,5 +1,6 @@
 #include "Win32DialogWindow.h"
 
+#include <algorithm>
 #include <cwchar>
 
 #include "AboutBox.h"

@@ -35,7 +35,6 @@ const batch::LineNote* LineNotes::AtResult(std::string_view resultText, std::siz
 
 const batch::LineNote* LineNotes::Step(std::size_t batch::LineNote::*key, std::size_t line,
                                        StepDirection direction) const {
-    if (m_notes.empty()) return nullptr;
     if (direction == StepDirection::Forward) {
         const auto next = std::ranges::upper_bound(m_notes, line, {}, key);
         return next != m_notes.end() ? &*next : &m_notes.front();

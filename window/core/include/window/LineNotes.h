@@ -61,6 +61,7 @@ class LineNotes {
                                                std::size_t index) const;
     // The first note past a line (or, backward, the last before it), by the
     // member `key` of the notes, which grows with their order; wrapping.
+    // There must be a note.
     const batch::LineNote* Step(std::size_t batch::LineNote::*key, std::size_t line,
                                 StepDirection direction) const;
 
