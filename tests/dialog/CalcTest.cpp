@@ -154,7 +154,8 @@ TEST_F(CalcTest, TheReaderAppendsTheLoadedText) {
 TEST_F(CalcTest, ShowsOneResultPerLineAndLeavesTheCase) {
     Calc("sqrt(16)\r\n\r\n-3/2\r\n1/0x\r\n   \r\n2.5*2", "", "", false, false);
     EXPECT_EQ(Text(IDC_EXPRESSION), "sqrt(16)\r\n\r\n-3/2\r\n1/0x\r\n   \r\n2.5*2");
-    EXPECT_EQ(Text(IDC_RESULT), "4.00   \r\n-1.50   \r\nError   \r\n5.00   \r\n");
+    EXPECT_EQ(Text(IDC_RESULT),
+              "4.00   \r\n-1.50   \r\nError   division by zero (column 2)\r\n5.00   \r\n");
     EXPECT_TRUE(window.Messages().empty());
     EXPECT_EQ(window.Focus(), IDOK);
 }
@@ -254,7 +255,7 @@ TEST_F(CalcTest, WritesEachLineWithItsValueAndOpensTheEditor) {
 TEST_F(CalcTest, RecordsNegativeValuesFailedLinesAndBlanksAsTyped) {
     const std::string path = folder.Path("out.txt");
     Calc(" -3/2 // half\r\npow(2,\r\n", "", path, false, true);
-    EXPECT_EQ(Text(IDC_RESULT), "-1.50   \r\nError   \r\n");
+    EXPECT_EQ(Text(IDC_RESULT), "-1.50   \r\nError   missing operand (column 1)\r\n");
     EXPECT_EQ(TempFolder::Read(path),
               " -3/2 // HALF = -1.50\r\r\n\r\r\nPOW(2, = Error\r\r\n\r\r\n\r\n");
 }

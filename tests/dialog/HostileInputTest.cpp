@@ -56,24 +56,30 @@ struct HostileCase {
 };
 
 const HostileCase kHostileCases[] = {
-    {"DeepOpening", std::string(1000000, '('), "Error   \r\n"},
-    {"HugeLineThenShortOne", Repeat("1+", 5000000) + "\n2", "Error   \r\n2.00   \r\n"},
+    {"DeepOpening", std::string(1000000, '('),
+     "Error   line longer than 1024 characters (column 1025)\r\n"},
+    {"HugeLineThenShortOne", Repeat("1+", 5000000) + "\n2",
+     "Error   line longer than 1024 characters (column 1025)\r\n2.00   \r\n"},
     {"HugeComment", "1//" + std::string(5000000, 'x'), "1.00   \r\n"},
     {"CtrlZNulAndFF",
      std::string("1\xff"
                  "2\r\n3\x1a\n4",
                  9),
-     "0.00   \r\n3.00   \r\n"},
+     "0.00   '1\xff"
+     "2' is not a number; taken as 0 (column 1)\r\n3.00   \r\n"},
     {"NulEndsTheText", std::string("5\0\n6", 4), "5.00   \r\n"},
     {"MixedLineEnds", "1\r2\n3\r\n4\n\r5\r\r\n\n6",
      "1.00   \r\n2.00   \r\n3.00   \r\n4.00   \r\n5.00   \r\n6.00   \r\n"},
     {"NamesAtAndBeyondTheLimit",
      std::string(63, 'a') + "\n" + std::string(64, 'a') + "\n" + std::string(10000, 'a'),
-     "0.00   \r\nError   \r\nError   \r\n"},
+     "0.00   '" + std::string(63, 'A') +
+         "' has no value; taken as 0 (column 1)\r\nError   name or number longer than 63 "
+         "characters (column 1)\r\nError   line longer than 1024 characters (column 1025)\r\n"},
     {"NumbersBeyondTheLimit", std::string(64, '9') + "\n" + std::string(10000, '9'),
-     "Error   \r\nError   \r\n"},
+     "Error   name or number longer than 63 characters (column 1)\r\nError   line longer than 1024 "
+     "characters (column 1025)\r\n"},
     {"TokensAtAndBeyondTheLimit", Repeat("1+", 255) + "1,\n" + Repeat("1+", 256) + "1",
-     "256.00   \r\nError   \r\n"},
+     "256.00   \r\nError   more than 512 tokens (column 513)\r\n"},
 };
 
 class HostileFileTest : public HostileInputTest,
@@ -90,7 +96,7 @@ TEST_F(HostileInputTest, AHundredMegabyteLineTypedIntoTheBox) {
     Open();
     window.Type(IDC_EXPRESSION, Repeat("1+", 50000000));
     window.Click(IDOK);
-    EXPECT_EQ(Text(IDC_RESULT), "Error   \r\n");
+    EXPECT_EQ(Text(IDC_RESULT), "Error   line longer than 1024 characters (column 1025)\r\n");
 }
 
 TEST_F(HostileInputTest, MillionsOfShortLines) {
@@ -107,17 +113,22 @@ TEST_F(HostileInputTest, BinaryGarbageGivesOneResultPerLine) {
     std::generate(bytes.begin(), bytes.end(),
                   [&random] { return static_cast<char>(random() % 255 + 1); });
     const std::string results = CalcFile(bytes);
-    // Every result line is a value or Error, each ending in three blanks and CR LF.
+    // Every result line is a value or Error and three blanks, then perhaps
+    // its note, which holds no line break, then CR LF.
     std::size_t start = 0;
     std::size_t count = 0;
     while (start < results.size()) {
-        const std::size_t end = results.find("   \r\n", start);
+        const std::size_t end = results.find("\r\n", start);
         ASSERT_NE(end, std::string::npos);
-        const std::string value = results.substr(start, end - start);
+        const std::string line = results.substr(start, end - start);
+        const std::size_t blanks = line.find("   ");
+        ASSERT_NE(blanks, std::string::npos) << line;
+        const std::string value = line.substr(0, blanks);
         EXPECT_TRUE(value == "Error" ||
                     value.find_first_not_of("-0123456789.infa") == std::string::npos)
             << value;
-        start = end + 5;
+        EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos) << line;
+        start = end + 2;
         ++count;
     }
     EXPECT_GT(count, 0u);

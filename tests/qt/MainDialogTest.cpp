@@ -219,6 +219,18 @@ class MainDialogTest : public QObject {
         }
     }
 
+    // The expression box's selection as its text, and where it starts.
+    QString Selected() { return Expression()->textCursor().selectedText(); }
+    int SelectionStart() { return Expression()->textCursor().selectionStart(); }
+
+    // Double-clicks a little into the first row of a line of the result box.
+    void DoubleClickResultLine(int line) {
+        const QRect start =
+            Result()->cursorRect(QTextCursor(Result()->document()->findBlockByNumber(line)));
+        QTest::mouseDClick(Result()->viewport(), Qt::LeftButton, {},
+                           QPoint(start.left() + 8, start.center().y()));
+    }
+
   private slots:
 
     void initTestCase() { QVERIFY(m_files.isValid()); }
@@ -288,8 +300,9 @@ class MainDialogTest : public QObject {
                                       << "3.50   \n";
         QTest::newRow("two arguments") << "pow(2,10)"
                                        << "1024.00   \n";
-        QTest::newRow("Chinese is no number") << "文件"
-                                              << "0.00   \n";
+        QTest::newRow("Chinese is no number")
+            << "文件"
+            << "0.00   '文件' has no value; taken as 0 (column 1)\n";
     }
     void typingThenEnterEvaluates() {
         QFETCH(QString, typed);
@@ -680,6 +693,60 @@ class MainDialogTest : public QObject {
         QCOMPARE(Expression()->toPlainText(), expression);
         QCOMPARE(FileBytes(path), output);
         QCOMPARE(m_editorStarts, QStringList{path});
+    }
+
+    // A person's way through the notes: faulty lines typed, "&Calc", a
+    // double-click on a note, F8 and Shift+F8 round three noted lines, then
+    // an edit that removes a noted line, after which the keys do no harm.
+    void notesLeadToTheTokensAtFault() {
+        TypeExpression(QStringLiteral("1+1\nsqr(4)\n2 3\n1/0"));
+        Click(IDOK);
+        QCOMPARE(Result()->toPlainText(),
+                 QStringLiteral("2.00   \n"
+                                "4.00   'SQR' has no value; taken as 0 (column 1), and 1 more\n"
+                                "3.00   missing operator before '3' (column 3)\n"
+                                "Error   division by zero (column 2)\n"));
+
+        DoubleClickResultLine(1);
+        QCOMPARE(QApplication::focusWidget(), Expression());
+        QCOMPARE(Selected(), QStringLiteral("sqr"));
+        QCOMPARE(SelectionStart(), 4);
+
+        const QString forward[] = {QStringLiteral("3"), QStringLiteral("/"), QStringLiteral("sqr")};
+        for (const QString& token : forward) {
+            QTest::keyClick(Expression(), Qt::Key_F8);
+            QCOMPARE(Selected(), token);
+        }
+        QTest::keyClick(Expression(), Qt::Key_F8, Qt::ShiftModifier);
+        QCOMPARE(Selected(), QStringLiteral("/"));
+        QCOMPARE(SelectionStart(), 16);
+        QCOMPARE(Result()->textCursor().blockNumber(), 3);
+        QTest::keyClick(Expression(), Qt::Key_F8, Qt::ShiftModifier);
+        QCOMPARE(Selected(), QStringLiteral("3"));
+        QCOMPARE(Result()->textCursor().blockNumber(), 2);
+
+        // F8 in the result box goes on from its caret's line.
+        QTest::mouseClick(Result()->viewport(), Qt::LeftButton, {},
+                          Result()->cursorRect(QTextCursor(Result()->document())).center());
+        QTest::keyClick(Result(), Qt::Key_F8);
+        QCOMPARE(QApplication::focusWidget(), Expression());
+        QCOMPARE(Selected(), QStringLiteral("sqr"));
+
+        // The line "sqr(4)" removed: the lines after it are no longer where
+        // they were evaluated.
+        ClickLineEndOf(1);
+        QTest::keyClick(Expression(), Qt::Key_Home, Qt::ShiftModifier);
+        QTest::keyClick(Expression(), Qt::Key_Delete);
+        QTest::keyClick(Expression(), Qt::Key_Delete);
+        QCOMPARE(Expression()->toPlainText(), QStringLiteral("1+1\n2 3\n1/0"));
+        const int caret = Expression()->textCursor().position();
+        QTest::keyClick(Expression(), Qt::Key_F8);
+        QTest::keyClick(Expression(), Qt::Key_F8, Qt::ShiftModifier);
+        DoubleClickResultLine(1);
+        QCOMPARE(Expression()->toPlainText(), QStringLiteral("1+1\n2 3\n1/0"));
+        QCOMPARE(Expression()->textCursor().position(), caret);
+        QVERIFY(!Expression()->textCursor().hasSelection());
+        QCOMPARE(QApplication::focusWidget(), Result());
     }
 
     void outputToWritesTheExactBytes() {

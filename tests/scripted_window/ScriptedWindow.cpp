@@ -86,6 +86,10 @@ void ScriptedWindow::ShowMessage(std::string_view text) {
     m_waitCursorsAtMessage = m_waitCursors;
 }
 
+void ScriptedWindow::SelectRange(int id, std::size_t start, std::size_t length) {
+    Select(id, start, start + length);
+}
+
 std::optional<std::string> ScriptedWindow::ChooseFile(const FileDialogRequest& request) {
     m_fileRequests.push_back(request);
     if (m_fileAnswers.empty()) throw std::logic_error("a file dialog that the test did not expect");
@@ -147,6 +151,19 @@ void ScriptedWindow::Select(int id, std::size_t anchor, std::size_t caret) {
     }
     control.anchor = anchor;
     control.caret = caret;
+}
+
+void ScriptedWindow::DoubleClick(int id, std::size_t index) {
+    if (!IsOpen()) throw std::logic_error("a double-click on a window that is not open");
+    PlaceCaret(id, index);
+    m_focus = id;
+    m_events->OnEditDoubleClick(id, index);
+}
+
+void ScriptedWindow::PressStepKey(int id, StepDirection direction) {
+    if (!IsOpen()) throw std::logic_error("a key pressed in a window that is not open");
+    m_focus = id;
+    m_events->OnStepKey(id, direction);
 }
 
 void ScriptedWindow::SystemCommand(unsigned commandId) {

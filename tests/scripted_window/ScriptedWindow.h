@@ -3,7 +3,7 @@
 // selection), records every message box, editor start, file dialog, icon,
 // system-menu item and about box, and answers file dialogs from answers the
 // test queued. The test acts as the user through Open, Click, Type, PlaceCaret,
-// SystemCommand and OpenFiles.
+// DoubleClick, PressStepKey, SystemCommand and OpenFiles.
 #pragma once
 
 #include <cstddef>
@@ -54,6 +54,7 @@ class ScriptedWindow : public DialogWindow {
     void FocusControl(int id) override;
     std::size_t CaretIndex(int id) const override;
     void SetCaretIndex(int id, std::size_t index) override;
+    void SelectRange(int id, std::size_t start, std::size_t length) override;
     void ShowMessage(std::string_view text) override;
     void BeginWaitCursor() override { ++m_waitCursors; }
     void EndWaitCursor() override { --m_waitCursors; }
@@ -81,6 +82,11 @@ class ScriptedWindow : public DialogWindow {
     // Puts the caret, or selects from `anchor` to `caret`.
     void PlaceCaret(int id, std::size_t caret) { Select(id, caret, caret); }
     void Select(int id, std::size_t anchor, std::size_t caret);
+    // Double-clicks in an edit at the index of its text: the control takes
+    // the focus and the caret, then the dialog hears of it.
+    void DoubleClick(int id, std::size_t index);
+    // Presses F8 (Shift+F8 for Backward) in an edit, which has the focus.
+    void PressStepKey(int id, StepDirection direction);
     void SystemCommand(unsigned commandId);
     // Hands files to the dialog, as the command line or a drop on the window does.
     void OpenFiles(const std::vector<std::string>& paths);

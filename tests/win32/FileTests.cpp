@@ -92,7 +92,8 @@ constexpr OutputCase kOutputCases[] = {
     {"typed lines to the output file", "1+1\r\n\r\nsqrt(16)", nullptr, "1+1\r\n\r\nsqrt(16)",
      "2.00   \r\n4.00   \r\n", "1+1 = 2.00\r\r\n\r\r\nSQRT(16) = 4.00\r\r\n\r\r\n\r\n"},
     {"only line breaks: the file holds one line end", "\r\n", nullptr, "\r\n", "", "\r\n"},
-    {"an Error line is recorded", "1+\r\n-1.5", nullptr, "1+\r\n-1.5", "Error   \r\n-1.50   \r\n",
+    {"an Error line is recorded", "1+\r\n-1.5", nullptr, "1+\r\n-1.5",
+     "Error   missing operand (column 2)\r\n-1.50   \r\n",
      "1+ = Error\r\r\n\r\r\n-1.5 = -1.50\r\r\n\r\r\n\r\n"},
     {"the input file's lines, LF and CR LF, end at Ctrl+Z", "typed",
      "2*3\n\n7-10\r\nsqrt(81)\x1a"

@@ -228,9 +228,85 @@ void RunKeyboardJourney(Checker& check, const TestContext& context) {
                                              program.WaitForExit(exitCode));
 }
 
+// A point a little into the character at the position of an edit's text.
+POINT CharacterPoint(HWND edit, WPARAM position) {
+    const auto corner = static_cast<DWORD>(SendWithTimeout(edit, EM_POSFROMCHAR, position, 0));
+    return {static_cast<short>(LOWORD(corner)) + 4, static_cast<short>(HIWORD(corner)) + 4};
+}
+
+// The notes of the result box: faulty lines typed, "&Calc", a double-click
+// on a note, F8 and Shift+F8 round the three noted lines, then a noted line
+// removed, after which the keys and the double-click do no harm.
+void RunNoteJourney(Checker& check, const TestContext& context) {
+    check.Case("journeys: from the notes to the tokens at fault");
+    ParkPointer();
+    QuorvaneProcess program(context.program, context.folder.Path());
+    if (!check.True("main dialog shown", program.Started())) return;
+    check.True("the focus in the expression box", program.FocusComesTo(IDC_EXPRESSION));
+    UserInput input(program);
+    HWND expression = program.Control(IDC_EXPRESSION);
+    HWND result = program.Control(IDC_RESULT);
+    const auto selects = [&](unsigned start, unsigned end) {
+        return WaitUntil([&] {
+            return program.Selection16(IDC_EXPRESSION) == std::pair{start, end} &&
+                   program.Focus() == expression;
+        });
+    };
+
+    check.True("faulty lines typed", input.Type(L"1+1\nsqr(4)\n2 3\n1/0"));
+    check.True("\"&Calc\" clicked", input.Click(program.Control(IDOK)));
+    check.Equal("result box", program.Text(IDC_RESULT),
+                "2.00   \r\n"
+                "4.00   'SQR' has no value; taken as 0 (column 1), and 1 more\r\n"
+                "3.00   missing operator before '3' (column 3)\r\n"
+                "Error   division by zero (column 2)\r\n");
+
+    // Shift+F8 in the result box goes back from the line of its caret, not
+    // from the line of the expression box's caret (from there it gives "3"),
+    // and puts the result box's caret at the start of the note's line.
+    check.True("Shift+F8 in the result box from its first line wraps round to \"/\"",
+               input.ClickAt(result, CharacterPoint(result, 0)) && input.Press(VK_F8, VK_SHIFT) &&
+                   selects(19, 20));
+    check.Equal("the result box's caret", program.Selection16(IDC_RESULT).first, 118);
+    check.True("result box clicked", input.Click(result));
+    for (int i = 0; i < 4; ++i) input.Press(VK_PRIOR);
+    check.True("the result box paged back to its top", WaitUntil([&] {
+                   return SendWithTimeout(result, EM_GETFIRSTVISIBLELINE, 0, 0) == 0;
+               }));
+
+    check.True("double-click on the note of \"sqr(4)\"",
+               input.DoubleClickAt(result, CharacterPoint(result, 9)));
+    check.True("\"sqr\" selected", selects(5, 8));
+    check.True("F8: \"3\" selected", input.Press(VK_F8) && selects(15, 16));
+    check.True("F8: \"/\" selected", input.Press(VK_F8) && selects(19, 20));
+    check.True("F8 wraps round to \"sqr\"", input.Press(VK_F8) && selects(5, 8));
+    check.True("Shift+F8 wraps round to \"/\"", input.Press(VK_F8, VK_SHIFT) && selects(19, 20));
+    check.True("Shift+F8: \"3\" selected", input.Press(VK_F8, VK_SHIFT) && selects(15, 16));
+    check.Equal("the result box's caret", program.Selection16(IDC_RESULT).first, 71);
+
+    // "sqr(4)" removed with Backspace from its line's end, and its line end with it.
+    check.True("end of \"sqr(4)\" clicked", input.ClickAt(expression, LineEndPoint(expression, 1)));
+    for (int i = 0; i < 7; ++i) input.Press(VK_BACK);
+    check.True("the line removed",
+               WaitUntil([&] { return program.Text(IDC_EXPRESSION) == "1+1\r\n2 3\r\n1/0"; }));
+    input.Press(VK_F8);
+    input.Press(VK_F8, VK_SHIFT);
+    // Typed after the keys: it goes in at the caret, over nothing selected.
+    check.True("typed after F8 and Shift+F8", input.Type(L"+"));
+    check.Equal("nothing was selected", program.Text(IDC_EXPRESSION), "1+1+\r\n2 3\r\n1/0");
+    // The result line of "2 3" (unit 71, in view since the last Shift+F8):
+    // that expression line is now the second, no longer the third.
+    check.True("double-click on the note of \"2 3\", now on another line",
+               input.DoubleClickAt(result, CharacterPoint(result, 71)));
+    check.True("the focus stays in the result box", program.Focus() == result);
+    check.True("the expression box's caret stays",
+               program.Selection16(IDC_EXPRESSION) == std::pair{4u, 4u});
+}
+
 }  // namespace
 
 void RunJourneyTests(TestContext& context) {
     for (const Journey& journey : kJourneys) RunJourney(context.check, context, journey);
     RunKeyboardJourney(context.check, context);
+    RunNoteJourney(context.check, context);
 }

@@ -74,20 +74,30 @@ bool UserInput::PointAt(POINT screenPoint) {
     return steady >= 3;
 }
 
-bool UserInput::ClickAt(HWND window, POINT clientPoint) {
-    POINT screen = clientPoint;
-    ClientToScreen(window, &screen);
-    const bool there = PointAt(screen);
+bool UserInput::PressAndRelease(HWND window, POINT screenPoint) {
     // The control holds the mouse from the press to the release and lets it
     // go just before it acts on the click; then a message sent to the dialog
     // is answered only when that handling is over.
-    const bool pressed = there && Send({Mouse(MOUSEEVENTF_LEFTDOWN)}) &&
+    const bool pressed = Send({Mouse(MOUSEEVENTF_LEFTDOWN)}) &&
                          WaitUntil([&] { return m_program.Capture() == window; }, kInputTimeoutMs);
-    const bool stillThere = PointAt(screen);
+    const bool stillThere = PointAt(screenPoint);
     const bool released = Send({Mouse(MOUSEEVENTF_LEFTUP)}) &&
                           WaitUntil([&] { return m_program.Capture() != window; }, kInputTimeoutMs);
     SendWithTimeout(m_program.Dialog(), WM_NULL, 0, 0);
     return pressed && stillThere && released;
+}
+
+bool UserInput::ClickAt(HWND window, POINT clientPoint) {
+    POINT screen = clientPoint;
+    ClientToScreen(window, &screen);
+    return PointAt(screen) && PressAndRelease(window, screen);
+}
+
+bool UserInput::DoubleClickAt(HWND window, POINT clientPoint) {
+    POINT screen = clientPoint;
+    ClientToScreen(window, &screen);
+    // The second press comes at once, well within the double-click time.
+    return PointAt(screen) && PressAndRelease(window, screen) && PressAndRelease(window, screen);
 }
 
 bool UserInput::Click(HWND window) {

@@ -21,6 +21,9 @@ class UserInput {
 
     // Clicks at a point of the window, given in its client coordinates.
     bool ClickAt(HWND window, POINT clientPoint);
+    // Clicks twice at a point of the window, given in its client
+    // coordinates, as a double-click.
+    bool DoubleClickAt(HWND window, POINT clientPoint);
     // Clicks at the centre of the window.
     bool Click(HWND window);
     // Moves the pointer one pixel to the right, as a hand resting on the mouse does.
@@ -38,6 +41,10 @@ class UserInput {
   private:
     // Moves the pointer to the point of the screen; false if it does not stay there.
     bool PointAt(POINT screenPoint);
+    // Presses and releases the left button on the window under the pointer,
+    // which stands at the point of the screen; true once the window has
+    // taken both in.
+    bool PressAndRelease(HWND window, POINT screenPoint);
 
     const QuorvaneProcess& m_program;
 };

@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "AboutBox.h"
+#include "EditNavigationInput.h"
 #include "EditText.h"
 #include "FileDialog.h"
 #include "FileDrops.h"
@@ -76,6 +77,7 @@ QtDialogWindow::QtDialogWindow(int templateId, EditorLauncher launchEditor)
             m_events->OnOpenFiles(paths);
         }
     });
+    WatchNavigationInput();
 }
 
 QtDialogWindow::~QtDialogWindow() = default;
@@ -85,6 +87,26 @@ void QtDialogWindow::WatchEditTexts() {
         if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
             QObject::connect(edit->document(), &QTextDocument::contentsChanged, m_dialog.get(),
                              [this, editId = id] { m_editTexts.erase(editId); });
+        }
+    }
+}
+
+void QtDialogWindow::WatchNavigationInput() {
+    for (const auto& [id, widget] : m_controls.InTemplateOrder()) {
+        if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
+            new EditNavigationInput(
+                *edit,
+                [this, edit, editId = id](int position) {
+                    if (m_events != nullptr) {
+                        m_events->OnEditDoubleClick(editId,
+                                                    MemberIndex(edit->toPlainText(), position));
+                    }
+                },
+                [this, editId = id](StepDirection direction) {
+                    if (m_events != nullptr) {
+                        m_events->OnStepKey(editId, direction);
+                    }
+                });
         }
     }
 }
@@ -234,16 +256,28 @@ std::size_t QtDialogWindow::CaretIndex(int id) const {
     return 0;
 }
 
-void QtDialogWindow::SetCaretIndex(int id, std::size_t index) {
+void QtDialogWindow::SetCaretIndex(int id, std::size_t index) { SelectRange(id, index, 0); }
+
+void QtDialogWindow::SelectRange(int id, std::size_t start, std::size_t length) {
+    // The widget positions of both ends; the end is counted on from the start.
+    const auto positions = [start, length](const QString& text) {
+        const qsizetype from = WidgetPosition(text, start);
+        return std::pair{
+            static_cast<int>(from),
+            static_cast<int>(from + WidgetPosition(QStringView(text).sliced(from), length))};
+    };
     QWidget* widget = m_controls.Find(id);
     if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
+        const auto [from, to] = positions(edit->toPlainText());
         QTextCursor cursor = edit->textCursor();
-        cursor.setPosition(static_cast<int>(WidgetPosition(edit->toPlainText(), index)));
+        cursor.setPosition(from);
+        cursor.setPosition(to, QTextCursor::KeepAnchor);
         edit->setTextCursor(cursor);
         edit->ensureCursorVisible();
     } else if (auto* line = qobject_cast<QLineEdit*>(widget)) {
-        line->deselect();
-        line->setCursorPosition(static_cast<int>(WidgetPosition(line->text(), index)));
+        const auto [from, to] = positions(line->text());
+        line->setCursorPosition(from);
+        line->cursorForward(true, to - from);
     }
 }
 

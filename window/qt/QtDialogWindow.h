@@ -52,6 +52,7 @@ class QtDialogWindow final : public DialogWindow {
 
     std::size_t CaretIndex(int id) const override;
     void SetCaretIndex(int id, std::size_t index) override;
+    void SelectRange(int id, std::size_t start, std::size_t length) override;
 
     void ShowMessage(std::string_view text) override;
     void BeginWaitCursor() override;
@@ -71,6 +72,8 @@ class QtDialogWindow final : public DialogWindow {
     void ConnectButtons();
     // Forgets the known text of a multi-line edit box whenever its document changes.
     void WatchEditTexts();
+    // Passes the double-clicks and the F8 keys of the multi-line edit boxes on to the dialog.
+    void WatchNavigationInput();
     void ReturnFocusToDialog();
 
     std::unique_ptr<CommandDialog> m_dialog;

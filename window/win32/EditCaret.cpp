@@ -1,5 +1,7 @@
 #include "EditCaret.h"
 
+#include "EditNavigationInput.h"
+
 namespace quorvane::window::win32 {
 
 namespace {
@@ -72,6 +74,9 @@ LRESULT CALLBACK EditCaretTracker::SubclassProc(HWND edit, UINT message, WPARAM 
                                                 LPARAM lParam) {
     auto* tracker = static_cast<EditCaretTracker*>(GetPropW(edit, kTrackerProperty));
     const WNDPROC original = tracker->m_originalProc;
+    if (LRESULT result = 0; PassNavigationInput(edit, message, wParam, lParam, original, result)) {
+        return result;
+    }
     if (message == WM_KILLFOCUS) {
         // Before the edit itself handles the message: it destroys its caret there.
         tracker->NoteCaret();

@@ -4,6 +4,8 @@
 // moment the edit loses the focus (to a pressed button, say) and answers
 // from that note afterwards. A whole new text set into a multi-line edit is
 // reported to its parent with EN_CHANGE, as any other change of its text.
+// The tracker's window procedure also passes the edit's navigation input on
+// to the dialog (EditNavigationInput.h).
 #pragma once
 
 #include <windows.h>

@@ -1,11 +1,13 @@
 #include "Win32DialogWindow.h"
 
+#include <algorithm>
 #include <cwchar>
 #include <utility>
 
 #include "AboutBox.h"
 #include "AnsiIndex.h"
 #include "DroppedFiles.h"
+#include "EditNavigationInput.h"
 #include "FileDialog.h"
 #include "MinimisedIcon.h"
 #include "Programs.h"
@@ -68,6 +70,16 @@ INT_PTR Win32DialogWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
         case WM_COMMAND:
             if (HIWORD(wParam) == EN_CHANGE) m_editTexts.erase(LOWORD(wParam));
             m_events->OnCommand(HIWORD(wParam), LOWORD(wParam));
+            return TRUE;
+        case kEditDoubleClickMessage: {
+            const int id = static_cast<int>(wParam);
+            m_events->OnEditDoubleClick(id,
+                                        AnsiIndexOfUnit(EditText(id), static_cast<DWORD>(lParam)));
+            return TRUE;
+        }
+        case kEditStepKeyMessage:
+            m_events->OnStepKey(static_cast<int>(wParam),
+                                lParam != 0 ? StepDirection::Backward : StepDirection::Forward);
             return TRUE;
         case WM_SYSCOMMAND:
             // The dialog acts on its own commands; every command then goes on
@@ -187,11 +199,17 @@ std::size_t Win32DialogWindow::CaretIndex(int id) const {
     return AnsiIndexOfUnit(EditText(id), tracker->second.CaretIndex());
 }
 
-void Win32DialogWindow::SetCaretIndex(int id, std::size_t index) {
+void Win32DialogWindow::SetCaretIndex(int id, std::size_t index) { SelectRange(id, index, 0); }
+
+void Win32DialogWindow::SelectRange(int id, std::size_t start, std::size_t length) {
     HWND control = Control(id);
     if (control == nullptr || m_carets.find(id) == m_carets.end()) return;
-    const std::size_t unit = UnitIndexOfAnsi(EditText(id), index);
-    SendMessageW(control, EM_SETSEL, unit, static_cast<LPARAM>(unit));
+    // The end is counted on from the start.
+    const std::string_view text = EditText(id);
+    const std::size_t from = UnitIndexOfAnsi(text, start);
+    const std::size_t to =
+        from + UnitIndexOfAnsi(text.substr(std::min(start, text.size())), length);
+    SendMessageW(control, EM_SETSEL, from, static_cast<LPARAM>(to));
     SendMessageW(control, EM_SCROLLCARET, 0, 0);
 }
 

@@ -41,6 +41,7 @@ class Win32DialogWindow : public DialogWindow {
     void FocusControl(int id) override;
     std::size_t CaretIndex(int id) const override;
     void SetCaretIndex(int id, std::size_t index) override;
+    void SelectRange(int id, std::size_t start, std::size_t length) override;
 
     void ShowMessage(std::string_view text) override;
     void BeginWaitCursor() override;

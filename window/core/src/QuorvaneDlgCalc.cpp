@@ -38,6 +38,7 @@ void CQuorvaneDlg::OnOK() {
 
     batch::BatchResult run = batch::RunBatch(m_strExpression, m_window.LeadByteTest());
     m_strResult = std::move(run.resultText);
+    m_notes.Keep(m_strExpression, m_strResult, std::move(run.notes));
     UpdateData(false);
 
     if (!m_bOutputTo) return;

@@ -15,6 +15,10 @@
 
 namespace quorvane::window {
 
+// Which way a key that steps through a list goes: F8 forward, Shift+F8 back,
+// as in the error list of a development environment.
+enum class StepDirection { Forward, Backward };
+
 // The handlers a window calls when something happens to the dialog.
 class DialogEvents {
   public:
@@ -28,6 +32,11 @@ class DialogEvents {
     // Files handed to the open dialog from outside, in the order given: named
     // on the program's command line, or dropped on the window.
     virtual void OnOpenFiles(const std::vector<std::string>& paths) = 0;
+    // A double-click in a multi-line edit control, at the index of its text
+    // (CR LF counts two) where the pointer was.
+    virtual void OnEditDoubleClick(int controlId, std::size_t index) = 0;
+    // F8 (forward) or Shift+F8 (back) in a multi-line edit control.
+    virtual void OnStepKey(int controlId, StepDirection direction) = 0;
 };
 
 enum class FileDialogKind { Open, Save };
@@ -72,6 +81,9 @@ class DialogWindow {
     // it at an index with nothing selected, scrolled into view.
     virtual std::size_t CaretIndex(int id) const = 0;
     virtual void SetCaretIndex(int id, std::size_t index) = 0;
+    // Selects `length` bytes of an edit control's text from the index
+    // `start`, the caret at the end of the selection, scrolled into view.
+    virtual void SelectRange(int id, std::size_t start, std::size_t length) = 0;
 
     // A modal message box owned by the dialog: caption "Message", one OK
     // button, no icon. It shows the ordinary pointer, also while the wait

@@ -10,6 +10,7 @@
 
 #include "window/DialogWindow.h"
 #include "window/EditControl.h"
+#include "window/LineNotes.h"
 
 namespace quorvane::window {
 
@@ -26,6 +27,8 @@ class CQuorvaneDlg final : public DialogEvents {
     void OnCommand(int notification, int controlId) override;
     void OnSysCommand(unsigned commandId, std::intptr_t param) override;
     void OnOpenFiles(const std::vector<std::string>& paths) override;
+    void OnEditDoubleClick(int controlId, std::size_t index) override;
+    void OnStepKey(int controlId, StepDirection direction) override;
 
   private:
     // The data exchange and the message map: tables of member pointers.
@@ -47,6 +50,12 @@ class CQuorvaneDlg final : public DialogEvents {
     void OnBrowseOutput();
     void OnKeypad(int controlId);
     void OnHelpButton();
+
+    // Puts the expression box's caret on the note's line with its token
+    // selected, and gives the box the focus; with `showResultLine` the
+    // result box's caret goes to the note's result line too. Nothing happens
+    // where the expression box no longer holds the line as evaluated.
+    void GoToNote(const batch::LineNote& note, bool showResultLine);
 
     bool ReadInputFile(const std::string& path, std::string& text);
     bool WriteOutputFile(const std::string& path, const std::string& outputText);
@@ -76,6 +85,8 @@ class CQuorvaneDlg final : public DialogEvents {
     DialogWindow& m_window;
     // Bound to the expression box; gives it the focus.
     EditControl m_editExpression;
+    // The notes of the last evaluation, with the texts they point into.
+    LineNotes m_notes;
 };
 
 }  // namespace quorvane::window
