@@ -79,7 +79,8 @@ INSTANTIATE_TEST_SUITE_P(Remainder, EvaluateLineTest,
                                            V("7.5%2", 0), V("2.4%1.6", 0), V("(0-6)%3", 0.0),
                                            V("5000000000%7", std::fmod(5e9, 7)), V("5%3", 2),
                                            V("(0-5)%3", -2), V("7%0.5", 0),
-                                           V("(0-2147483648)%(0-1)", 0.0)));
+                                           V("(0-2147483648)%(0-1)", 0.0),
+                                           V("4503599627370497 % 2", 1)));
 
 INSTANTIATE_TEST_SUITE_P(
     Functions, EvaluateLineTest,
@@ -91,7 +92,8 @@ INSTANTIATE_TEST_SUITE_P(
         V("LOG(0)", -kInf), V("SIN(1.5707963267949)", 1), V("COS(0)", 1), V("ATAN(1)", kPi / 4),
         V("TAN(0)", 0), V("ASIN(1)", kPi / 2), V("ACOS(1)", 0), V("SINH(0)", 0), V("COSH(0)", 1),
         V("TANH(0)", 0), V("ROUND(2.5)", 3), V("ROUND(0-2.5)", -3), V("ROUND(2.4999)", 2),
-        V("ROUND(0-0.3)", 0.0), V("ROUND(3000000000.4)", 3000000000.0), V("CEIL(0-1.5)", -1),
+        V("ROUND(0-0.3)", 0.0), V("ROUND(3000000000.4)", 3000000000.0),
+        V("ROUND(4503599627370497)", 4503599627370497.0), V("CEIL(0-1.5)", -1),
         V("FLOOR(0-1.5)", -2), V("ABS(0-3)", 3), V("SQRT(0-4)", kNan), V("SQRT 16 + 9", 13),
         V("SQRT(SQRT(16))", 2), V("sqrt(16)", 16),
         // Each function away from 0 and 1, where its look-alikes differ.
