@@ -14,8 +14,7 @@ ExprItem* CExprEngine::FindOrAddVariable(std::string_view name) {
 std::int32_t CExprEngine::SetVariable(std::string_view name, double x) {
     ExprItem* record = m_variables.Find(name);
     if (record == nullptr) return 0;
-    SetItemValue(*record, x);
-    record->prec = kOwnValue;
+    AssignVariable(*record, x);
     return 1;
 }
 

@@ -57,20 +57,18 @@ class NumberBackup {
         while (m_count > 0) {
             const Entry& entry = m_entries[--m_count];
             entry.item->value = entry.value;
-            entry.item->ivalue = entry.ivalue;
         }
     }
 
     void Save(ExprItem& item) {
         assert(m_count < kListRoom);
-        m_entries[m_count++] = {&item, item.value, item.ivalue};
+        m_entries[m_count++] = {&item, item.value};
     }
 
   private:
     struct Entry {
         ExprItem* item;
         double value;
-        std::int32_t ivalue;
     };
     // One entry per operation of a statement, which has at most kListRoom records.
     std::int32_t m_count = 0;
@@ -111,7 +109,6 @@ std::int32_t CExprEngine::ResetVariableTokens(StatementList& statements) {
             if (item.kind != KIND_VARIABLE) continue;
             item.prec = kNoOwnValue;
             item.value = 0.0;
-            item.ivalue = 0;
         }
     }
     return 1;
@@ -157,7 +154,7 @@ std::int32_t CExprEngine::EvaluateStatements(StatementList& statements, double& 
                     continue;
             }
             if (target->kind == KIND_NUMBER) numbers.Save(*target);
-            SetItemValue(*target, v);
+            target->value = v;
             if (target->kind == KIND_VARIABLE) target->prec = kOwnValue;
             PushItem(stack, target);
         }

@@ -246,20 +246,10 @@ double DecimalValue(const DecimalPrefix& prefix, std::string_view text) {
 
 // The value of a number literal (digits and dots only): the longest prefix
 // that forms a decimal number ("1.2.3" gives 1.2, "." gives 0), in one pass
-// over the text. An integer literal below 2^52 is its own value, and adding
-// 0.5 to it is exact, so its rounded twin is its low 32 bits, as RoundToInt32
-// gives them, without a trip through floating point.
+// over the text.
 // Bench: EvaluateLine 12% faster than with std::from_chars alone (47 instructions per literal).
-void ReadNumberLiteral(std::string_view text, ExprItem& token) {
-    const DecimalPrefix prefix = ScanDecimalPrefix(text);
-    const double value = DecimalValue(prefix, text);
-    if (prefix.fractionDigits == 0 && prefix.digits <= 19 &&
-        prefix.mantissa < (std::uint64_t{1} << 52)) {
-        token.value = value;
-        token.ivalue = static_cast<std::int32_t>(static_cast<std::uint32_t>(prefix.mantissa));
-    } else {
-        SetItemValue(token, value);
-    }
+double ReadNumberLiteral(std::string_view text) {
+    return DecimalValue(ScanDecimalPrefix(text), text);
 }
 
 }  // namespace
@@ -296,7 +286,7 @@ std::int32_t CExprEngine::BuildTokens(const RawTokenList& raw, TokenList& tokens
             token.kind = KIND_NUMBER;
             token.prec = 0;
             token.row = nullptr;
-            ReadNumberLiteral(std::string_view(text, length), token);
+            token.value = ReadNumberLiteral(std::string_view(text, length));
             continue;
         }
         const OperationRow* row = TableRowOf(text, length);

@@ -54,7 +54,6 @@ ExprItem* VariableList::Insert(std::size_t position, std::string_view name) {
     if (length != 0) std::memcpy(record->name, name.data(), length);
     record->name[length] = '\0';
     record->value = 0.0;
-    record->ivalue = 0;
     record->column = 0;
     record->ref = nullptr;
 
