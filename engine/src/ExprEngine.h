@@ -66,11 +66,9 @@ inline std::int32_t AppendItem(TokenList& list, const ExprItem& item) {
     return 1;
 }
 
-// The statements of a line, in order; the front puts in exactly one postfix list.
+// The statements of a line: the front gives it the line's one postfix list.
 struct StatementList {
-    static constexpr int kRoom = 5;
-    std::int32_t count = 0;
-    TokenList* lists[kRoom];
+    TokenList& postfix;
 };
 
 // The value of an operand: a variable token that holds no result of its own

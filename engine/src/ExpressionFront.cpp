@@ -44,8 +44,8 @@ FailureReason Refusal(const ExprItem& op, double b) {
 }
 
 // The values that number tokens held before results were written into them,
-// given back when a statement's evaluation ends, however it ends, so that the
-// lists can be evaluated again. Put back from the last entry to the first, they leave
+// given back when the evaluation ends, however it ends, so that the list can
+// be evaluated again. Put back from the last entry to the first, they leave
 // every number token with the value it had before its first result: the
 // value of its literal.
 class NumberBackup {
@@ -70,7 +70,7 @@ class NumberBackup {
         ExprItem* item;
         double value;
     };
-    // One entry per operation of a statement, which has at most kListRoom records.
+    // One entry per operation of the list, which has at most kListRoom records.
     std::int32_t m_count = 0;
     Entry m_entries[kListRoom];
 };
@@ -101,72 +101,63 @@ std::int32_t CExprEngine::ParseLine(std::string_view text, TokenList& postfix) {
 }
 
 std::int32_t CExprEngine::ResetVariableTokens(StatementList& statements) {
-    for (std::int32_t s = 0; s < statements.count; ++s) {
-        TokenList& list = *statements.lists[s];
-        const std::int32_t count = list.count;
-        for (std::int32_t i = 0; i < count; ++i) {
-            ExprItem& item = list.items[i];
-            if (item.kind != KIND_VARIABLE) continue;
-            item.prec = kNoOwnValue;
-            item.value = 0.0;
-        }
+    TokenList& list = statements.postfix;
+    const std::int32_t count = list.count;
+    for (std::int32_t i = 0; i < count; ++i) {
+        ExprItem& item = list.items[i];
+        if (item.kind != KIND_VARIABLE) continue;
+        item.prec = kNoOwnValue;
+        item.value = 0.0;
     }
     return 1;
 }
 
 std::int32_t CExprEngine::EvaluateStatements(StatementList& statements, double& value) {
-    // Without variable records the lists hold no variable tokens.
+    // Without variable records the list holds no variable tokens.
     if (m_variables.Count() != 0) ResetVariableTokens(statements);
 
-    if (statements.count <= 0) return Fail(FailureReason::MissingOperand, 0);
-    double lastValue = 0.0;
-    for (std::int32_t s = 0; s < statements.count; ++s) {
-        TokenList& list = *statements.lists[s];
-        NumberBackup numbers;  // the statement's numbers come back when it ends
-        const std::int32_t count = list.count;
-        ItemStack<kListRoom> stack;
-        stack.count = 0;
-        for (std::int32_t i = 0; i < count; ++i) {
-            ExprItem& item = list.items[i];
-            ExprItem* target = nullptr;
-            double v = 0.0;
-            switch (item.kind) {
-                case KIND_NUMBER:
-                case KIND_VARIABLE:
-                    PushItem(stack, &item);
-                    continue;
-                case KIND_FUNCTION:
-                    target = PopItem(stack);
-                    if (target == nullptr) return Fail(FailureReason::MissingOperand, item.column);
-                    v = ApplyOperation(item, *target, nullptr);
-                    break;
-                case KIND_OPERATOR: {
-                    ExprItem* right = PopItem(stack);
-                    target = PopItem(stack);
-                    // Without a right operand there is no left one either.
-                    if (target == nullptr) return Fail(FailureReason::MissingOperand, item.column);
-                    const FailureReason refusal = Refusal(item, OperandValue(*right));
-                    if (refusal != FailureReason::None) return Fail(refusal, item.column);
-                    v = ApplyOperation(item, *target, right);
-                    break;
-                }
-                default:  // an unmatched "(" left by the converter
-                    continue;
+    TokenList& list = statements.postfix;
+    NumberBackup numbers;  // the numbers come back when the evaluation ends
+    const std::int32_t count = list.count;
+    ItemStack<kListRoom> stack;
+    stack.count = 0;
+    for (std::int32_t i = 0; i < count; ++i) {
+        ExprItem& item = list.items[i];
+        ExprItem* target = nullptr;
+        double v = 0.0;
+        switch (item.kind) {
+            case KIND_NUMBER:
+            case KIND_VARIABLE:
+                PushItem(stack, &item);
+                continue;
+            case KIND_FUNCTION:
+                target = PopItem(stack);
+                if (target == nullptr) return Fail(FailureReason::MissingOperand, item.column);
+                v = ApplyOperation(item, *target, nullptr);
+                break;
+            case KIND_OPERATOR: {
+                ExprItem* right = PopItem(stack);
+                target = PopItem(stack);
+                // Without a right operand there is no left one either.
+                if (target == nullptr) return Fail(FailureReason::MissingOperand, item.column);
+                const FailureReason refusal = Refusal(item, OperandValue(*right));
+                if (refusal != FailureReason::None) return Fail(refusal, item.column);
+                v = ApplyOperation(item, *target, right);
+                break;
             }
-            if (target->kind == KIND_NUMBER) numbers.Save(*target);
-            target->value = v;
-            if (target->kind == KIND_VARIABLE) target->prec = kOwnValue;
-            PushItem(stack, target);
+            default:  // an unmatched "(" left by the converter
+                continue;
         }
-        // The statement's result is the record on top; only the last one's counts.
-        const ExprItem* result = PopItem(stack);
-        if (s == statements.count - 1) {
-            // A statement without any record, such as "()".
-            if (result == nullptr) return Fail(FailureReason::MissingOperand, 0);
-            lastValue = OperandValue(*result);
-        }
+        if (target->kind == KIND_NUMBER) numbers.Save(*target);
+        target->value = v;
+        if (target->kind == KIND_VARIABLE) target->prec = kOwnValue;
+        PushItem(stack, target);
     }
-    value = lastValue;
+    // The line's value is the record on top; a list without any record, such
+    // as that of "()", has none.
+    const ExprItem* result = PopItem(stack);
+    if (result == nullptr) return Fail(FailureReason::MissingOperand, 0);
+    value = OperandValue(*result);
     return 1;
 }
 
@@ -182,8 +173,7 @@ LineOutcome Evaluate(std::string_view text, std::vector<LineWarning>* warnings) 
     CExprEngine engine(variables, warnings);
     TokenList postfix;
     postfix.count = 0;
-    StatementList statements;
-    statements.lists[statements.count++] = &postfix;
+    StatementList statements{postfix};
 
     // A parse that stops at a ")" without its "(" has converted the records
     // before it, and these are evaluated on purpose: "2+3)" gives 5. A parse
