@@ -5,7 +5,7 @@ namespace quorvane::engine {
 
 ExprItem* CExprEngine::FindOrAddVariable(std::string_view name) {
     const std::size_t position = m_variables.LowerBound(name);
-    if (position < m_variables.Count() && name == m_variables.At(position)->name) {
+    if (position < m_variables.Count() && name == m_variables.NameAt(position)) {
         return m_variables.At(position);
     }
     return m_variables.Insert(position, name);

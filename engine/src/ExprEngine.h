@@ -9,6 +9,7 @@
 #include <cassert>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <string_view>
 #include <vector>
 
@@ -19,19 +20,31 @@
 namespace quorvane::engine {
 
 inline constexpr int kListRoom = 512;  // tokens of one line
-inline constexpr int kOperatorStackRoom = 1024;
-inline constexpr std::int32_t kSignPrec = 8;  // a prefix "+" or "-" on the converter's stack
-static_assert(kItemNameSize == kTokenLimit + 1, "a token's text and its NUL fill a name");
+// Each token of a line is pushed at most once.
+inline constexpr int kOperatorStackRoom = kListRoom;
+inline constexpr std::int16_t kSignPrec = 8;  // a prefix "+" or "-" on the converter's stack
+// Bytes after the NUL of a text given to SplitLine that may be read: the
+// lexer reads the first bytes of a name as one word.
+inline constexpr std::size_t kTextPadding = 8;
 
-// Raw token texts of one line. Left uninitialised: only the first `count`
+// Where a raw token stands in the line: its text is `length` bytes from the
+// 1-based `column`.
+struct RawToken {
+    std::uint16_t column;
+    std::uint8_t length;
+    bool number;  // whether the text is a number literal: digits and dots
+};
+
+// The raw tokens of one line. Left uninitialised: only the first `count`
 // slots are ever read.
 struct RawTokenList {
     std::int32_t count;
-    char text[kListRoom][kItemNameSize];
-    std::uint8_t length[kListRoom];  // the length of each text, set with it by SplitLine
-    std::int32_t column[kListRoom];  // where each text starts in the line, 1-based
-    bool number[kListRoom];          // whether each text is a number literal: digits and dots
+    RawToken tokens[kListRoom];
 };
+
+// A column fits in a token.
+static_assert(kLineLimit + 1 <= std::numeric_limits<std::uint16_t>::max());
+static_assert(kTokenLimit <= std::numeric_limits<std::uint8_t>::max());
 
 // Tokens of one line, in written order or in postfix order.
 struct TokenList {
@@ -93,6 +106,8 @@ class CExprEngine {
     // given a list for them, notes the line's warnings in it.
     explicit CExprEngine(VariableList& variables, std::vector<LineWarning>* warnings = nullptr)
         : m_variables(variables), m_warnings(warnings) {}
+    CExprEngine(const CExprEngine&) = delete;
+    CExprEngine& operator=(const CExprEngine&) = delete;
 
     // Variable store of the current line.
     ExprItem* FindOrAddVariable(std::string_view name);
@@ -101,8 +116,16 @@ class CExprEngine {
     // Lexer. StripComment ends the text, `size` bytes followed by a NUL, at
     // its first NUL, newline or "//" and returns the length left.
     static std::size_t StripComment(char* text, std::size_t size);
+    // The text holds at most kLineLimit characters and is followed, after
+    // its NUL, by kTextPadding bytes that may be read. The tokens name their
+    // texts in it: it must outlive them.
     std::int32_t SplitLine(const char* text, RawTokenList& raw);
     std::int32_t BuildTokens(const RawTokenList& raw, TokenList& tokens);
+
+    // The text of a token of the line last cut.
+    std::string_view TokenText(const ExprItem& token) const {
+        return {m_text + token.column - 1, token.length};
+    }
 
     // Converter. Sign tokens of the infix list are marked as one-operand
     // prefix operators on the way. Returns 0, recording no failure, when it
@@ -143,6 +166,12 @@ class CExprEngine {
     VariableList& m_variables;
     std::vector<LineWarning>* m_warnings;
     StepFailure m_failure;
+    // The text that SplitLine cut last; in a parse, the private copy below.
+    const char* m_text = m_line;
+    // The private copy of the line that ParseLine cuts: no more than the line
+    // limit and the two bytes of a comment mark right after it (anything
+    // longer fails the line), its NUL and the padding that SplitLine reads.
+    char m_line[kLineLimit + 3 + kTextPadding];
 };
 
 }  // namespace quorvane::engine

@@ -30,7 +30,7 @@ LineOutcome Failed(const StepFailure& failure) {
 
 // The reason the operator refuses its right operand of value b, or None.
 FailureReason Refusal(const ExprItem& op, double b) {
-    switch (op.row->right) {
+    switch (RowOf(op).right) {
         case RightOperand::Any:
             break;
         case RightOperand::Nonzero:
@@ -78,21 +78,18 @@ class NumberBackup {
 }  // namespace
 
 std::int32_t CExprEngine::ParseLine(std::string_view text, TokenList& postfix) {
-    // The private copy needs no more than the line limit and the two bytes
-    // of a comment mark right after it: anything longer fails the line.
-    char copy[kLineLimit + 3];
     const std::size_t copied = std::min(text.size(), static_cast<std::size_t>(kLineLimit + 2));
-    if (copied != 0) std::memcpy(copy, text.data(), copied);
-    copy[copied] = '\0';
+    if (copied != 0) std::memcpy(m_line, text.data(), copied);
+    std::memset(m_line + copied, 0, 1 + kTextPadding);
 
-    const std::size_t length = StripComment(copy, copied);
+    const std::size_t length = StripComment(m_line, copied);
     if (length == 0) return Fail(FailureReason::MissingOperand, 0);  // an empty statement
     if (length > static_cast<std::size_t>(kLineLimit)) {
         return Fail(FailureReason::LineTooLong, kLineLimit + 1);
     }
 
     RawTokenList raw;
-    std::int32_t status = SplitLine(copy, raw);
+    std::int32_t status = SplitLine(m_line, raw);
     if (status != 1) return status;
     TokenList infix;
     status = BuildTokens(raw, infix);

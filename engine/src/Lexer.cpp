@@ -1,6 +1,7 @@
 // Cutting a line into tokens and classifying them against the operator table.
 #include <array>
 #include <bit>
+#include <cassert>
 #include <charconv>
 #include <cstring>
 
@@ -11,22 +12,9 @@ namespace quorvane::engine {
 
 namespace {
 
-// A token name shorter than this is followed by NULs up to this size, in the
-// raw token list and in the token records built from it, so that short names
-// are copied and compared as whole words.
-constexpr std::size_t kPaddedNameBytes = 16;
-
-// Raw token texts are padded far enough for the table's names to be read as words.
-static_assert(kTableNameBytes <= kPaddedNameBytes);
-
-// Copies a token's name of the given length, NUL and padding included.
-void CopyTokenName(char* to, const char* from, std::size_t length) {
-    if (length < kPaddedNameBytes) {
-        std::memcpy(to, from, kPaddedNameBytes);
-    } else {
-        std::memcpy(to, from, length + 1);
-    }
-}
+// The first bytes of a name are read as one word: the padding after a text
+// lets the word of its last token be read whole.
+static_assert(kTableNameBytes <= kTextPadding);
 
 constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 constexpr bool IsDigitOrDot(char c) { return IsDigit(c) || c == '.'; }
@@ -129,51 +117,45 @@ std::size_t CExprEngine::StripComment(char* text, std::size_t size) {
 
 // Blanks and tabs separate tokens; each operator character is a token of its
 // own; every other byte is gathered into names and numbers. A token over 63
-// characters or a line of more than 512 tokens fails the line (0). Each text
-// is stored with its NUL padding (kPaddedNameBytes), its length, its column
-// and whether it is a number literal.
+// characters or a line of more than 512 tokens fails the line (0). Each raw
+// token is stored as its column, its length and whether it is a number
+// literal; its text stays in the line.
 std::int32_t CExprEngine::SplitLine(const char* text, RawTokenList& raw) {
+    m_text = text;
     std::int32_t count = 0;
     const char* p = text;
     for (;;) {
-        char c = *p;
-        const CharClass kind = kCharClasses[static_cast<unsigned char>(c)];
+        const CharClass kind = kCharClasses[static_cast<unsigned char>(*p)];
         if (kind == kSeparator) {
             ++p;
             continue;
         }
         if (kind == kLineEnd) break;
         const auto column = static_cast<std::int32_t>(p - text + 1);
+        assert(column <= kLineLimit);
         if (count == kListRoom) {
             raw.count = count;
             return Fail(FailureReason::TooManyTokens, column);
         }
-        char* slot = raw.text[count];
-        std::memset(slot, 0, kPaddedNameBytes);
-        std::size_t length = 0;
+        const char* const start = p;
         // kNumberByte while every byte so far is one, kNameByte once one is not.
         std::uint8_t numberBytes = kNameByte;
         if (kind == kOperatorChar) {
-            slot[length++] = c;
             ++p;
         } else {
             numberBytes = kNumberByte;
             CharClass byteClass = kind;
             do {
-                if (length == kItemNameSize - 1) {
-                    raw.count = count;
-                    return Fail(FailureReason::NameTooLong, column);
-                }
                 numberBytes &= byteClass;
-                slot[length++] = c;
-                c = *++p;
-                byteClass = kCharClasses[static_cast<unsigned char>(c)];
+                byteClass = kCharClasses[static_cast<unsigned char>(*++p)];
             } while (byteClass <= kNumberByte);
-            slot[length] = '\0';
+            if (p - start > kTokenLimit) {
+                raw.count = count;
+                return Fail(FailureReason::NameTooLong, column);
+            }
         }
-        raw.number[count] = numberBytes == kNumberByte;
-        raw.length[count] = static_cast<std::uint8_t>(length);
-        raw.column[count++] = column;
+        raw.tokens[count++] = {static_cast<std::uint16_t>(column),
+                               static_cast<std::uint8_t>(p - start), numberBytes == kNumberByte};
     }
     raw.count = count;
     return 1;
@@ -252,20 +234,14 @@ double ReadNumberLiteral(std::string_view text) {
     return DecimalValue(ScanDecimalPrefix(text), text);
 }
 
-}  // namespace
-
-namespace {
-
-// The first row whose name is the text, or null. `padded` holds the text's
-// bytes followed by NULs up to kPaddedNameBytes when the text is shorter than
-// that, so that its first kTableNameBytes bytes are its word. No name of the
-// table is as long as kTableNameBytes.
-const OperationRow* TableRowOf(const char* padded, std::size_t length) {
-    if (length >= kTableNameBytes) return nullptr;
-    std::uint64_t word;
-    std::memcpy(&word, padded, sizeof word);
+// The first row whose name is the text of `length` bytes at `text`, or
+// kNoRow. The bytes after the text up to kTableNameBytes may be read. No
+// name of the table is as long as kTableNameBytes.
+std::uint8_t TableRowOf(const char* text, std::size_t length) {
+    if (length >= kTableNameBytes) return kNoRow;
+    const std::uint64_t word = LoadWord(text) & ((std::uint64_t{1} << (8 * length)) - 1);
     const std::size_t row = kRowsByNameSlot[NameSlot(word, kNameSlotFactor)];
-    return kRowNameWords[row] == word ? &kOperationTable[row] : nullptr;
+    return kRowNameWords[row] == word ? static_cast<std::uint8_t>(row) : kNoRow;
 }
 
 }  // namespace
@@ -276,24 +252,25 @@ const OperationRow* TableRowOf(const char* padded, std::size_t length) {
 std::int32_t CExprEngine::BuildTokens(const RawTokenList& raw, TokenList& tokens) {
     const std::int32_t count = raw.count;
     for (std::int32_t i = 0; i < count; ++i) {
-        const char* text = raw.text[i];
-        const std::size_t length = raw.length[i];
+        const RawToken& rawToken = raw.tokens[i];
+        const char* text = m_text + rawToken.column - 1;
+        const std::size_t length = rawToken.length;
         ExprItem& token = tokens.items[i];
-        CopyTokenName(token.name, text, length);
+        token.column = rawToken.column;
+        token.length = rawToken.length;
         token.ref = nullptr;
-        token.column = raw.column[i];
-        if (raw.number[i]) {
+        if (rawToken.number) {
             token.kind = KIND_NUMBER;
             token.prec = 0;
-            token.row = nullptr;
+            token.row = kNoRow;
             token.value = ReadNumberLiteral(std::string_view(text, length));
             continue;
         }
-        const OperationRow* row = TableRowOf(text, length);
+        const std::uint8_t row = TableRowOf(text, length);
         token.row = row;
-        if (row != nullptr) {
-            token.kind = row->kind;
-            token.prec = row->prec;
+        if (row != kNoRow) {
+            token.kind = kOperationTable[row].kind;
+            token.prec = kOperationTable[row].prec;
             continue;
         }
         token.kind = KIND_VARIABLE;

@@ -8,7 +8,7 @@ namespace {
 
 // An operator whose row has a sign form: "+" or "-".
 bool IsSignCharacter(const ExprItem& token) {
-    return token.kind == KIND_OPERATOR && token.row->unary != nullptr;
+    return token.kind == KIND_OPERATOR && RowOf(token).unary != nullptr;
 }
 
 }  // namespace
@@ -34,7 +34,7 @@ std::int32_t CExprEngine::ToPostfix(TokenList& infix, TokenList& postfix) {
         ExprItem& token = infix.items[i];
         switch (token.kind) {
             case KIND_PAREN:
-                if (token.name[0] == '(') {
+                if (token.row == kOpenRow) {
                     operandFollowsOperand |= !signMayFollow;
                     PushItem(stack, &token);
                     signMayFollow = true;
@@ -67,7 +67,7 @@ std::int32_t CExprEngine::ToPostfix(TokenList& infix, TokenList& postfix) {
                 while (stack.count > 0 && token.prec <= stack.items[stack.count - 1]->prec) {
                     AppendItem(postfix, *PopItem(stack));
                 }
-                if (token.name[0] != ',') PushItem(stack, &token);
+                if (token.row != kCommaRow) PushItem(stack, &token);
                 signMayFollow = true;
                 break;
             default:
@@ -91,11 +91,10 @@ void CExprEngine::NoteMissingOperators(const TokenList& infix, std::int32_t coun
         const ExprItem& token = infix.items[i];
         const bool isSign = token.kind == KIND_FUNCTION && token.prec == kSignPrec;
         const bool opensOperand = token.kind == KIND_NUMBER || token.kind == KIND_VARIABLE ||
-                                  (token.kind == KIND_FUNCTION && !isSign) ||
-                                  (token.kind == KIND_PAREN && token.name[0] == '(');
+                                  (token.kind == KIND_FUNCTION && !isSign) || token.row == kOpenRow;
         if (afterOperand && opensOperand) Warn(WarningKind::MissingOperator, token);
-        afterOperand = token.kind == KIND_NUMBER || token.kind == KIND_VARIABLE ||
-                       (token.kind == KIND_PAREN && token.name[0] == ')');
+        afterOperand =
+            token.kind == KIND_NUMBER || token.kind == KIND_VARIABLE || token.row == kCloseRow;
     }
 }
 

@@ -15,8 +15,7 @@ class VariableStore : public ::testing::Test {
   protected:
     std::vector<std::string> NamesInOrder() const {
         std::vector<std::string> names;
-        for (std::size_t i = 0; i < variables.Count(); ++i)
-            names.emplace_back(variables.At(i)->name);
+        for (std::size_t i = 0; i < variables.Count(); ++i) names.emplace_back(variables.NameAt(i));
         return names;
     }
     ExprItem* Ask(const char* name) { return engine.FindOrAddVariable(name); }
@@ -67,7 +66,7 @@ TEST_F(VariableStore, GrowsBeyondItsFirstRoomAndKeepsOrder) {
     for (int i = 0; i < 200; ++i) {
         ExprItem* again = Ask(("V" + std::to_string(199 - i)).c_str());
         EXPECT_EQ(again, records[static_cast<std::size_t>(i)]) << i;
-        EXPECT_STREQ(again->name, ("V" + std::to_string(199 - i)).c_str());
+        EXPECT_EQ(VariableList::NameOf(*again), "V" + std::to_string(199 - i));
     }
 }
 
