@@ -27,12 +27,23 @@ inline constexpr std::int16_t kSignPrec = 8;  // a prefix "+" or "-" on the conv
 // lexer reads the first bytes of a name as one word.
 inline constexpr std::size_t kTextPadding = 8;
 
+// The `form` of a raw token whose text is a number literal of digits alone.
+inline constexpr std::uint8_t kIntegerText = 0xFD;
+// The `form` of a raw token whose text is a number literal with a dot:
+// digits and dots.
+inline constexpr std::uint8_t kNumberText = 0xFE;
+// The `form` of a raw token whose text is a name (which may still be one of
+// the table's).
+inline constexpr std::uint8_t kNameText = 0xFF;
+
 // Where a raw token stands in the line: its text is `length` bytes from the
-// 1-based `column`.
+// 1-based `column`. Its form is what the cut knows of the text: the index of
+// the table row of an operator character, kIntegerText, kNumberText or
+// kNameText.
 struct RawToken {
     std::uint16_t column;
     std::uint8_t length;
-    bool number;  // whether the text is a number literal: digits and dots
+    std::uint8_t form;
 };
 
 // The raw tokens of one line. Left uninitialised: only the first `count`
@@ -110,7 +121,7 @@ class CExprEngine {
     CExprEngine& operator=(const CExprEngine&) = delete;
 
     // Variable store of the current line.
-    ExprItem* FindOrAddVariable(std::string_view name);
+    [[gnu::noinline]] ExprItem* FindOrAddVariable(std::string_view name);
     std::int32_t SetVariable(std::string_view name, double x);
 
     // Lexer. StripComment ends the text, `size` bytes followed by a NUL, at

@@ -119,6 +119,17 @@ constexpr std::uint8_t RowNamed(std::string_view name) {
     return kNoRow;
 }
 
+// A token of each row, before it is given its place in the line.
+inline constexpr std::array<ExprItem, kTableRows> kRowTokens = [] {
+    std::array<ExprItem, kTableRows> tokens{};
+    for (int row = 0; row < kTableRows; ++row) {
+        const OperationRow& operation = kOperationTable[row];
+        tokens[row] = {operation.kind, operation.prec, 0, 0, static_cast<std::uint8_t>(row), 0.0,
+                       nullptr};
+    }
+    return tokens;
+}();
+
 // The rows that the converter tells apart from the others of their kind.
 inline constexpr std::uint8_t kOpenRow = RowNamed("(");
 inline constexpr std::uint8_t kCloseRow = RowNamed(")");
@@ -198,6 +209,19 @@ inline constexpr std::array<bool, 256> kOperatorChars = [] {
         }
     }
     return chars;
+}();
+
+// For every byte, the first row whose name is that byte alone, or kNoRow: a
+// text of one byte is looked up here rather than by its word.
+inline constexpr std::array<std::uint8_t, 256> kRowsByByte = [] {
+    std::array<std::uint8_t, 256> rows{};
+    rows.fill(kNoRow);
+    for (int row = kTableRows - 1; row >= 0; --row) {
+        const char* name = kOperationTable[row].name;
+        if (name[1] == '\0')
+            rows[static_cast<unsigned char>(name[0])] = static_cast<std::uint8_t>(row);
+    }
+    return rows;
 }();
 
 }  // namespace quorvane::engine
