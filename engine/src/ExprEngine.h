@@ -160,6 +160,10 @@ class CExprEngine {
     const StepFailure& LastFailure() const { return m_failure; }
 
   private:
+    // Stores b, the right operand of the assignment `op`, into the variable
+    // of its left operand.
+    void Assign(const ExprItem& op, const ExprItem& first, double b);
+
     // Records why the line fails and returns 0, the status of a failed step.
     // Failures are rare: their paths are kept apart from the steps' loops.
     [[gnu::cold]] std::int32_t Fail(FailureReason reason, std::int32_t column) {

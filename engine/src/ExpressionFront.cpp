@@ -1,6 +1,5 @@
 // The engine's entry point: one line of text in, its value or why it has none out.
 #include <algorithm>
-#include <cassert>
 #include <cmath>
 #include <cstring>
 
@@ -37,43 +36,12 @@ FailureReason Refusal(const ExprItem& op, double b) {
             if (b == 0.0) return FailureReason::DivisionByZero;
             break;
         case RightOperand::RoundsNonzero:
-            if (std::round(b) == 0.0) return FailureReason::RemainderByZero;
+            // Rounded half away from zero, exactly those below 0.5 in size give 0.
+            if (std::fabs(b) < 0.5) return FailureReason::RemainderByZero;
             break;
     }
     return FailureReason::None;
 }
-
-// The values that number tokens held before results were written into them,
-// given back when the evaluation ends, however it ends, so that the list can
-// be evaluated again. Put back from the last entry to the first, they leave
-// every number token with the value it had before its first result: the
-// value of its literal.
-class NumberBackup {
-  public:
-    NumberBackup() = default;
-    NumberBackup(const NumberBackup&) = delete;
-    NumberBackup& operator=(const NumberBackup&) = delete;
-    ~NumberBackup() {
-        while (m_count > 0) {
-            const Entry& entry = m_entries[--m_count];
-            entry.item->value = entry.value;
-        }
-    }
-
-    void Save(ExprItem& item) {
-        assert(m_count < kListRoom);
-        m_entries[m_count++] = {&item, item.value};
-    }
-
-  private:
-    struct Entry {
-        ExprItem* item;
-        double value;
-    };
-    // One entry per operation of the list, which has at most kListRoom records.
-    std::int32_t m_count = 0;
-    Entry m_entries[kListRoom];
-};
 
 }  // namespace
 
@@ -114,38 +82,32 @@ std::int32_t CExprEngine::EvaluateStatements(StatementList& statements, double& 
     if (m_variables.Count() != 0) ResetVariableTokens(statements);
 
     TokenList& list = statements.postfix;
-    NumberBackup numbers;  // the numbers come back when the evaluation ends
-    const std::int32_t count = list.count;
     ItemStack<kListRoom> stack;
     stack.count = 0;
-    for (std::int32_t i = 0; i < count; ++i) {
-        ExprItem& item = list.items[i];
+    ExprItem* const end = list.items + list.count;
+    for (ExprItem* item = list.items; item != end; ++item) {
+        const std::int16_t kind = item->kind;
+        if (kind == KIND_NUMBER || kind == KIND_VARIABLE) {
+            PushItem(stack, item);
+            continue;
+        }
         ExprItem* target = nullptr;
         double v = 0.0;
-        switch (item.kind) {
-            case KIND_NUMBER:
-            case KIND_VARIABLE:
-                PushItem(stack, &item);
-                continue;
-            case KIND_FUNCTION:
-                target = PopItem(stack);
-                if (target == nullptr) return Fail(FailureReason::MissingOperand, item.column);
-                v = ApplyOperation(item, *target, nullptr);
-                break;
-            case KIND_OPERATOR: {
-                ExprItem* right = PopItem(stack);
-                target = PopItem(stack);
-                // Without a right operand there is no left one either.
-                if (target == nullptr) return Fail(FailureReason::MissingOperand, item.column);
-                const FailureReason refusal = Refusal(item, OperandValue(*right));
-                if (refusal != FailureReason::None) return Fail(refusal, item.column);
-                v = ApplyOperation(item, *target, right);
-                break;
-            }
-            default:  // an unmatched "(" left by the converter
-                continue;
+        if (kind == KIND_OPERATOR) {
+            // Without a right operand there is no left one either.
+            if (stack.count < 2) return Fail(FailureReason::MissingOperand, item->column);
+            const ExprItem* right = PopItem(stack);
+            target = PopItem(stack);
+            const FailureReason refusal = Refusal(*item, OperandValue(*right));
+            if (refusal != FailureReason::None) return Fail(refusal, item->column);
+            v = ApplyOperation(*item, *target, right);
+        } else if (kind == KIND_FUNCTION) {
+            target = PopItem(stack);
+            if (target == nullptr) return Fail(FailureReason::MissingOperand, item->column);
+            v = ApplyOperation(*item, *target, nullptr);
+        } else {  // an unmatched "(" left by the converter
+            continue;
         }
-        if (target->kind == KIND_NUMBER) numbers.Save(*target);
         target->value = v;
         if (target->kind == KIND_VARIABLE) target->prec = kOwnValue;
         PushItem(stack, target);
