@@ -29,56 +29,46 @@ std::int32_t CExprEngine::ToPostfix(TokenList& infix, TokenList& postfix) {
     // Set where an operand follows another: the tokens are looked at again.
     bool operandFollowsOperand = false;
 
-    const std::int32_t count = infix.count;
-    for (std::int32_t i = 0; i < count; ++i) {
-        ExprItem& token = infix.items[i];
-        switch (token.kind) {
-            case KIND_PAREN:
-                if (token.row == kOpenRow) {
-                    operandFollowsOperand |= !signMayFollow;
-                    PushItem(stack, &token);
-                    signMayFollow = true;
-                    break;
+    ExprItem* const end = infix.items + infix.count;
+    for (ExprItem* token = infix.items; token != end; ++token) {
+        const std::int16_t kind = token->kind;
+        if (kind == KIND_NUMBER || kind == KIND_VARIABLE) {
+            operandFollowsOperand |= !signMayFollow;
+            AppendItem(postfix, *token);
+            signMayFollow = false;
+        } else if (kind == KIND_OPERATOR) {
+            if (signMayFollow && IsSignCharacter(*token)) {
+                token->kind = KIND_FUNCTION;
+                token->prec = kSignPrec;
+                PushItem(stack, token);
+                continue;
+            }
+            while (stack.count > 0 && token->prec <= stack.items[stack.count - 1]->prec) {
+                AppendItem(postfix, *PopItem(stack));
+            }
+            if (token->row != kCommaRow) PushItem(stack, token);
+            signMayFollow = true;
+        } else if (kind == KIND_FUNCTION || token->row == kOpenRow) {
+            operandFollowsOperand |= !signMayFollow;
+            PushItem(stack, token);
+            signMayFollow = true;
+        } else {  // ")"
+            for (;;) {
+                ExprItem* top = PopItem(stack);
+                if (top == nullptr) {  // a ")" without its "("
+                    const auto before = static_cast<std::int32_t>(token - infix.items);
+                    if (operandFollowsOperand) NoteMissingOperators(infix, before);
+                    Warn(WarningKind::UnmatchedClose, *token);
+                    return 0;
                 }
-                for (;;) {
-                    ExprItem* top = PopItem(stack);
-                    if (top == nullptr) {  // a ")" without its "("
-                        if (operandFollowsOperand) NoteMissingOperators(infix, i);
-                        Warn(WarningKind::UnmatchedClose, token);
-                        return 0;
-                    }
-                    if (top->kind == KIND_PAREN) break;
-                    AppendItem(postfix, *top);
-                }
-                signMayFollow = false;
-                break;
-            case KIND_FUNCTION:
-                operandFollowsOperand |= !signMayFollow;
-                PushItem(stack, &token);
-                signMayFollow = true;
-                break;
-            case KIND_OPERATOR:
-                if (signMayFollow && IsSignCharacter(token)) {
-                    token.kind = KIND_FUNCTION;
-                    token.prec = kSignPrec;
-                    PushItem(stack, &token);
-                    break;
-                }
-                while (stack.count > 0 && token.prec <= stack.items[stack.count - 1]->prec) {
-                    AppendItem(postfix, *PopItem(stack));
-                }
-                if (token.row != kCommaRow) PushItem(stack, &token);
-                signMayFollow = true;
-                break;
-            default:
-                operandFollowsOperand |= !signMayFollow;
-                AppendItem(postfix, token);
-                signMayFollow = false;
-                break;
+                if (top->kind == KIND_PAREN) break;
+                AppendItem(postfix, *top);
+            }
+            signMayFollow = false;
         }
     }
     while (ExprItem* top = PopItem(stack)) AppendItem(postfix, *top);
-    if (operandFollowsOperand) NoteMissingOperators(infix, count);
+    if (operandFollowsOperand) NoteMissingOperators(infix, infix.count);
     return 1;
 }
 
