@@ -23,8 +23,8 @@ inline constexpr int kListRoom = 512;  // tokens of one line
 // Each token of a line is pushed at most once.
 inline constexpr int kOperatorStackRoom = kListRoom;
 inline constexpr std::int16_t kSignPrec = 8;  // a prefix "+" or "-" on the converter's stack
-// Bytes after the NUL of a text given to SplitLine that may be read: the
-// lexer reads the first bytes of a name as one word.
+// Bytes after the NUL of a text given to the lexer that may be read: it
+// reads a text eight bytes at a time.
 inline constexpr std::size_t kTextPadding = 8;
 
 // The `form` of a raw token whose text is a number literal of digits alone.
@@ -120,15 +120,18 @@ class CExprEngine {
     CExprEngine(const CExprEngine&) = delete;
     CExprEngine& operator=(const CExprEngine&) = delete;
 
-    // Variable store of the current line.
+    // Variable store of the current line. FindOrAddVariable stays out of
+    // the lexer's loop, which meets names far less often than operators and
+    // numbers (inlined there, the loop's registers spill).
     [[gnu::noinline]] ExprItem* FindOrAddVariable(std::string_view name);
     std::int32_t SetVariable(std::string_view name, double x);
 
-    // Lexer. StripComment ends the text, `size` bytes followed by a NUL, at
-    // its first NUL, newline or "//" and returns the length left.
-    static std::size_t StripComment(char* text, std::size_t size);
-    // The text holds at most kLineLimit characters and is followed, after
-    // its NUL, by kTextPadding bytes that may be read. The tokens name their
+    // Lexer. The texts given to StripComment and SplitLine are followed,
+    // after their NUL, by kTextPadding bytes that may be read. StripComment
+    // ends the text at its first NUL, newline or "//" and returns the length
+    // left.
+    static std::size_t StripComment(char* text);
+    // The text holds at most kLineLimit characters. The tokens name their
     // texts in it: it must outlive them.
     std::int32_t SplitLine(const char* text, RawTokenList& raw);
     std::int32_t BuildTokens(const RawTokenList& raw, TokenList& tokens);
@@ -183,9 +186,10 @@ class CExprEngine {
     StepFailure m_failure;
     // The text that SplitLine cut last; in a parse, the private copy below.
     const char* m_text = m_line;
-    // The private copy of the line that ParseLine cuts: no more than the line
-    // limit and the two bytes of a comment mark right after it (anything
-    // longer fails the line), its NUL and the padding that SplitLine reads.
+    // The private copy of the line that ParseLine cuts, which lives as long
+    // as the line's tokens: no more than the line limit and the two bytes of
+    // a comment mark right after it (anything longer fails the line), its NUL
+    // and the padding that the lexer reads.
     char m_line[kLineLimit + 3 + kTextPadding];
 };
 

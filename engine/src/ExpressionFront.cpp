@@ -50,7 +50,7 @@ std::int32_t CExprEngine::ParseLine(std::string_view text, TokenList& postfix) {
     if (copied != 0) std::memcpy(m_line, text.data(), copied);
     std::memset(m_line + copied, 0, 1 + kTextPadding);
 
-    const std::size_t length = StripComment(m_line, copied);
+    const std::size_t length = StripComment(m_line);
     if (length == 0) return Fail(FailureReason::MissingOperand, 0);  // an empty statement
     if (length > static_cast<std::size_t>(kLineLimit)) {
         return Fail(FailureReason::LineTooLong, kLineLimit + 1);

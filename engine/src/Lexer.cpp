@@ -77,15 +77,6 @@ static_assert([] {
     return true;
 }());
 
-// The bytes at which the comment cut looks closer: the end, a newline, a '/'.
-constexpr std::array<bool, 256> kCommentStops = [] {
-    std::array<bool, 256> stops{};
-    stops['\0'] = true;
-    stops['\n'] = true;
-    stops['/'] = true;
-    return stops;
-}();
-
 constexpr std::uint64_t kEveryByte = 0x0101010101010101;
 constexpr std::uint64_t kLowSevenBits = 0x7F * kEveryByte;
 
@@ -113,11 +104,10 @@ constexpr std::uint64_t CommentStopBytes(std::uint64_t word) {
 
 }  // namespace
 
-// Eight bytes at a time while they lie within the text, then byte by byte up
-// to its NUL: a loop over single bytes costs more than the rest of the cut.
-std::size_t CExprEngine::StripComment(char* text, std::size_t size) {
-    std::size_t offset = 0;
-    for (; offset + sizeof(std::uint64_t) <= size; offset += sizeof(std::uint64_t)) {
+// Eight bytes at a time, up to the word that holds the text's NUL: the
+// padding after the NUL lets that word be read whole.
+std::size_t CExprEngine::StripComment(char* text) {
+    for (std::size_t offset = 0;; offset += sizeof(std::uint64_t)) {
         for (std::uint64_t stops = CommentStopBytes(LoadWord(text + offset)); stops != 0;
              stops &= stops - 1) {
             const std::size_t at = offset + static_cast<std::size_t>(std::countr_zero(stops) / 8);
@@ -127,13 +117,6 @@ std::size_t CExprEngine::StripComment(char* text, std::size_t size) {
             }
         }
     }
-    char* p = text + offset;
-    for (;; ++p) {
-        if (!kCommentStops[static_cast<unsigned char>(*p)]) continue;
-        if (*p != '/' || p[1] == '/') break;
-    }
-    *p = '\0';
-    return static_cast<std::size_t>(p - text);
 }
 
 // Blanks and tabs separate tokens; each operator character is a token of its

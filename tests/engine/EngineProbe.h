@@ -21,7 +21,7 @@ struct EngineProbe {
     std::int32_t Split(const std::string& line) {
         cutLine = line;
         cutLine.append(kTextPadding, '\0');
-        CExprEngine::StripComment(cutLine.data(), line.size());
+        CExprEngine::StripComment(cutLine.data());
         return engine.SplitLine(cutLine.c_str(), *raw);
     }
     std::int32_t Tokenize(const std::string& line) {
