@@ -9,6 +9,7 @@
 #include <cassert>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <string_view>
 #include <vector>
 
@@ -19,19 +20,42 @@
 namespace quorvane::engine {
 
 inline constexpr int kListRoom = 512;  // tokens of one line
-inline constexpr int kOperatorStackRoom = 1024;
-inline constexpr std::int32_t kSignPrec = 8;  // a prefix "+" or "-" on the converter's stack
-static_assert(kItemNameSize == kTokenLimit + 1, "a token's text and its NUL fill a name");
+// Each token of a line is pushed at most once.
+inline constexpr int kOperatorStackRoom = kListRoom;
+inline constexpr std::int16_t kSignPrec = 8;  // a prefix "+" or "-" on the converter's stack
+// Bytes after the NUL of a text given to the lexer that may be read: it
+// reads a text eight bytes at a time.
+inline constexpr std::size_t kTextPadding = 8;
 
-// Raw token texts of one line. Left uninitialised: only the first `count`
+// The `form` of a raw token whose text is a number literal of digits alone.
+inline constexpr std::uint8_t kIntegerText = 0xFD;
+// The `form` of a raw token whose text is a number literal with a dot:
+// digits and dots.
+inline constexpr std::uint8_t kNumberText = 0xFE;
+// The `form` of a raw token whose text is a name (which may still be one of
+// the table's).
+inline constexpr std::uint8_t kNameText = 0xFF;
+
+// Where a raw token stands in the line: its text is `length` bytes from the
+// 1-based `column`. Its form is what the cut knows of the text: the index of
+// the table row of an operator character, kIntegerText, kNumberText or
+// kNameText.
+struct RawToken {
+    std::uint16_t column;
+    std::uint8_t length;
+    std::uint8_t form;
+};
+
+// The raw tokens of one line. Left uninitialised: only the first `count`
 // slots are ever read.
 struct RawTokenList {
     std::int32_t count;
-    char text[kListRoom][kItemNameSize];
-    std::uint8_t length[kListRoom];  // the length of each text, set with it by SplitLine
-    std::int32_t column[kListRoom];  // where each text starts in the line, 1-based
-    bool number[kListRoom];          // whether each text is a number literal: digits and dots
+    RawToken tokens[kListRoom];
 };
+
+// A column fits in a token.
+static_assert(kLineLimit + 1 <= std::numeric_limits<std::uint16_t>::max());
+static_assert(kTokenLimit <= std::numeric_limits<std::uint8_t>::max());
 
 // Tokens of one line, in written order or in postfix order.
 struct TokenList {
@@ -66,11 +90,9 @@ inline std::int32_t AppendItem(TokenList& list, const ExprItem& item) {
     return 1;
 }
 
-// The statements of a line, in order; the front puts in exactly one postfix list.
+// The statements of a line: the front gives it the line's one postfix list.
 struct StatementList {
-    static constexpr int kRoom = 5;
-    std::int32_t count = 0;
-    TokenList* lists[kRoom];
+    TokenList& postfix;
 };
 
 // The value of an operand: a variable token that holds no result of its own
@@ -95,16 +117,29 @@ class CExprEngine {
     // given a list for them, notes the line's warnings in it.
     explicit CExprEngine(VariableList& variables, std::vector<LineWarning>* warnings = nullptr)
         : m_variables(variables), m_warnings(warnings) {}
+    CExprEngine(const CExprEngine&) = delete;
+    CExprEngine& operator=(const CExprEngine&) = delete;
 
-    // Variable store of the current line.
-    ExprItem* FindOrAddVariable(std::string_view name);
+    // Variable store of the current line. FindOrAddVariable stays out of
+    // the lexer's loop, which meets names far less often than operators and
+    // numbers (inlined there, the loop's registers spill).
+    [[gnu::noinline]] ExprItem* FindOrAddVariable(std::string_view name);
     std::int32_t SetVariable(std::string_view name, double x);
 
-    // Lexer. StripComment ends the text, `size` bytes followed by a NUL, at
-    // its first NUL, newline or "//" and returns the length left.
-    static std::size_t StripComment(char* text, std::size_t size);
+    // Lexer. The texts given to StripComment and SplitLine are followed,
+    // after their NUL, by kTextPadding bytes that may be read. StripComment
+    // ends the text at its first NUL, newline or "//" and returns the length
+    // left.
+    static std::size_t StripComment(char* text);
+    // The text holds at most kLineLimit characters. The tokens name their
+    // texts in it: it must outlive them.
     std::int32_t SplitLine(const char* text, RawTokenList& raw);
     std::int32_t BuildTokens(const RawTokenList& raw, TokenList& tokens);
+
+    // The text of a token of the line last cut.
+    std::string_view TokenText(const ExprItem& token) const {
+        return {m_text + token.column - 1, token.length};
+    }
 
     // Converter. Sign tokens of the infix list are marked as one-operand
     // prefix operators on the way. Returns 0, recording no failure, when it
@@ -128,6 +163,10 @@ class CExprEngine {
     const StepFailure& LastFailure() const { return m_failure; }
 
   private:
+    // Stores b, the right operand of the assignment `op`, into the variable
+    // of its left operand.
+    void Assign(const ExprItem& op, const ExprItem& first, double b);
+
     // Records why the line fails and returns 0, the status of a failed step.
     // Failures are rare: their paths are kept apart from the steps' loops.
     [[gnu::cold]] std::int32_t Fail(FailureReason reason, std::int32_t column) {
@@ -145,6 +184,13 @@ class CExprEngine {
     VariableList& m_variables;
     std::vector<LineWarning>* m_warnings;
     StepFailure m_failure;
+    // The text that SplitLine cut last; in a parse, the private copy below.
+    const char* m_text = m_line;
+    // The private copy of the line that ParseLine cuts, which lives as long
+    // as the line's tokens: no more than the line limit and the two bytes of
+    // a comment mark right after it (anything longer fails the line), its NUL
+    // and the padding that the lexer reads.
+    char m_line[kLineLimit + 3 + kTextPadding];
 };
 
 }  // namespace quorvane::engine

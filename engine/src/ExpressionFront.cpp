@@ -1,6 +1,5 @@
 // The engine's entry point: one line of text in, its value or why it has none out.
 #include <algorithm>
-#include <cassert>
 #include <cmath>
 #include <cstring>
 
@@ -30,71 +29,35 @@ LineOutcome Failed(const StepFailure& failure) {
 
 // The reason the operator refuses its right operand of value b, or None.
 FailureReason Refusal(const ExprItem& op, double b) {
-    switch (op.row->right) {
+    switch (RowOf(op).right) {
         case RightOperand::Any:
             break;
         case RightOperand::Nonzero:
             if (b == 0.0) return FailureReason::DivisionByZero;
             break;
         case RightOperand::RoundsNonzero:
-            if (std::round(b) == 0.0) return FailureReason::RemainderByZero;
+            // Rounded half away from zero, exactly those below 0.5 in size give 0.
+            if (std::fabs(b) < 0.5) return FailureReason::RemainderByZero;
             break;
     }
     return FailureReason::None;
 }
 
-// The values that number tokens held before results were written into them,
-// given back when a statement's evaluation ends, however it ends, so that the
-// lists can be evaluated again. Put back from the last entry to the first, they leave
-// every number token with the value it had before its first result: the
-// value of its literal.
-class NumberBackup {
-  public:
-    NumberBackup() = default;
-    NumberBackup(const NumberBackup&) = delete;
-    NumberBackup& operator=(const NumberBackup&) = delete;
-    ~NumberBackup() {
-        while (m_count > 0) {
-            const Entry& entry = m_entries[--m_count];
-            entry.item->value = entry.value;
-            entry.item->ivalue = entry.ivalue;
-        }
-    }
-
-    void Save(ExprItem& item) {
-        assert(m_count < kListRoom);
-        m_entries[m_count++] = {&item, item.value, item.ivalue};
-    }
-
-  private:
-    struct Entry {
-        ExprItem* item;
-        double value;
-        std::int32_t ivalue;
-    };
-    // One entry per operation of a statement, which has at most kListRoom records.
-    std::int32_t m_count = 0;
-    Entry m_entries[kListRoom];
-};
-
 }  // namespace
 
 std::int32_t CExprEngine::ParseLine(std::string_view text, TokenList& postfix) {
-    // The private copy needs no more than the line limit and the two bytes
-    // of a comment mark right after it: anything longer fails the line.
-    char copy[kLineLimit + 3];
     const std::size_t copied = std::min(text.size(), static_cast<std::size_t>(kLineLimit + 2));
-    if (copied != 0) std::memcpy(copy, text.data(), copied);
-    copy[copied] = '\0';
+    if (copied != 0) std::memcpy(m_line, text.data(), copied);
+    std::memset(m_line + copied, 0, 1 + kTextPadding);
 
-    const std::size_t length = StripComment(copy, copied);
+    const std::size_t length = StripComment(m_line);
     if (length == 0) return Fail(FailureReason::MissingOperand, 0);  // an empty statement
     if (length > static_cast<std::size_t>(kLineLimit)) {
         return Fail(FailureReason::LineTooLong, kLineLimit + 1);
     }
 
     RawTokenList raw;
-    std::int32_t status = SplitLine(copy, raw);
+    std::int32_t status = SplitLine(m_line, raw);
     if (status != 1) return status;
     TokenList infix;
     status = BuildTokens(raw, infix);
@@ -103,73 +66,57 @@ std::int32_t CExprEngine::ParseLine(std::string_view text, TokenList& postfix) {
 }
 
 std::int32_t CExprEngine::ResetVariableTokens(StatementList& statements) {
-    for (std::int32_t s = 0; s < statements.count; ++s) {
-        TokenList& list = *statements.lists[s];
-        const std::int32_t count = list.count;
-        for (std::int32_t i = 0; i < count; ++i) {
-            ExprItem& item = list.items[i];
-            if (item.kind != KIND_VARIABLE) continue;
-            item.prec = kNoOwnValue;
-            item.value = 0.0;
-            item.ivalue = 0;
-        }
+    TokenList& list = statements.postfix;
+    const std::int32_t count = list.count;
+    for (std::int32_t i = 0; i < count; ++i) {
+        ExprItem& item = list.items[i];
+        if (item.kind != KIND_VARIABLE) continue;
+        item.prec = kNoOwnValue;
+        item.value = 0.0;
     }
     return 1;
 }
 
 std::int32_t CExprEngine::EvaluateStatements(StatementList& statements, double& value) {
-    // Without variable records the lists hold no variable tokens.
+    // Without variable records the list holds no variable tokens.
     if (m_variables.Count() != 0) ResetVariableTokens(statements);
 
-    if (statements.count <= 0) return Fail(FailureReason::MissingOperand, 0);
-    double lastValue = 0.0;
-    for (std::int32_t s = 0; s < statements.count; ++s) {
-        TokenList& list = *statements.lists[s];
-        NumberBackup numbers;  // the statement's numbers come back when it ends
-        const std::int32_t count = list.count;
-        ItemStack<kListRoom> stack;
-        stack.count = 0;
-        for (std::int32_t i = 0; i < count; ++i) {
-            ExprItem& item = list.items[i];
-            ExprItem* target = nullptr;
-            double v = 0.0;
-            switch (item.kind) {
-                case KIND_NUMBER:
-                case KIND_VARIABLE:
-                    PushItem(stack, &item);
-                    continue;
-                case KIND_FUNCTION:
-                    target = PopItem(stack);
-                    if (target == nullptr) return Fail(FailureReason::MissingOperand, item.column);
-                    v = ApplyOperation(item, *target, nullptr);
-                    break;
-                case KIND_OPERATOR: {
-                    ExprItem* right = PopItem(stack);
-                    target = PopItem(stack);
-                    // Without a right operand there is no left one either.
-                    if (target == nullptr) return Fail(FailureReason::MissingOperand, item.column);
-                    const FailureReason refusal = Refusal(item, OperandValue(*right));
-                    if (refusal != FailureReason::None) return Fail(refusal, item.column);
-                    v = ApplyOperation(item, *target, right);
-                    break;
-                }
-                default:  // an unmatched "(" left by the converter
-                    continue;
-            }
-            if (target->kind == KIND_NUMBER) numbers.Save(*target);
-            SetItemValue(*target, v);
-            if (target->kind == KIND_VARIABLE) target->prec = kOwnValue;
-            PushItem(stack, target);
+    TokenList& list = statements.postfix;
+    ItemStack<kListRoom> stack;
+    stack.count = 0;
+    ExprItem* const end = list.items + list.count;
+    for (ExprItem* item = list.items; item != end; ++item) {
+        const std::int16_t kind = item->kind;
+        if (kind == KIND_NUMBER || kind == KIND_VARIABLE) {
+            PushItem(stack, item);
+            continue;
         }
-        // The statement's result is the record on top; only the last one's counts.
-        const ExprItem* result = PopItem(stack);
-        if (s == statements.count - 1) {
-            // A statement without any record, such as "()".
-            if (result == nullptr) return Fail(FailureReason::MissingOperand, 0);
-            lastValue = OperandValue(*result);
+        ExprItem* target = nullptr;
+        double v = 0.0;
+        if (kind == KIND_OPERATOR) {
+            // Without a right operand there is no left one either.
+            if (stack.count < 2) return Fail(FailureReason::MissingOperand, item->column);
+            const ExprItem* right = PopItem(stack);
+            target = PopItem(stack);
+            const FailureReason refusal = Refusal(*item, OperandValue(*right));
+            if (refusal != FailureReason::None) return Fail(refusal, item->column);
+            v = ApplyOperation(*item, *target, right);
+        } else if (kind == KIND_FUNCTION) {
+            target = PopItem(stack);
+            if (target == nullptr) return Fail(FailureReason::MissingOperand, item->column);
+            v = ApplyOperation(*item, *target, nullptr);
+        } else {  // an unmatched "(" left by the converter
+            continue;
         }
+        target->value = v;
+        if (target->kind == KIND_VARIABLE) target->prec = kOwnValue;
+        PushItem(stack, target);
     }
-    value = lastValue;
+    // The line's value is the record on top; a list without any record, such
+    // as that of "()", has none.
+    const ExprItem* result = PopItem(stack);
+    if (result == nullptr) return Fail(FailureReason::MissingOperand, 0);
+    value = OperandValue(*result);
     return 1;
 }
 
@@ -185,8 +132,7 @@ LineOutcome Evaluate(std::string_view text, std::vector<LineWarning>* warnings) 
     CExprEngine engine(variables, warnings);
     TokenList postfix;
     postfix.count = 0;
-    StatementList statements;
-    statements.lists[statements.count++] = &postfix;
+    StatementList statements{postfix};
 
     // A parse that stops at a ")" without its "(" has converted the records
     // before it, and these are evaluated on purpose: "2+3)" gives 5. A parse

@@ -5,20 +5,22 @@
 namespace quorvane::engine {
 
 double CExprEngine::ApplyOperation(const ExprItem& op, ExprItem& first, const ExprItem* second) {
-    const double a = OperandValue(first);
-    if (op.kind == KIND_FUNCTION) return op.row->unary(a);
+    if (op.kind == KIND_FUNCTION) return RowOf(op).unary(OperandValue(first));
     if (op.kind != KIND_OPERATOR || second == nullptr) return 0.0;
 
+    const OperationRow& row = RowOf(op);
     const double b = OperandValue(*second);
-    if (op.row->assigns) {
-        // Only a variable token names a variable: "3=4" stores nothing.
-        if (first.kind == KIND_VARIABLE) {
-            SetVariable(first.name, b);
-        } else {
-            Warn(WarningKind::NothingAssigned, op);
-        }
+    if (row.assigns) Assign(op, first, b);
+    return row.binary(OperandValue(first), b);
+}
+
+// Only a variable token names a variable: "3=4" stores nothing.
+void CExprEngine::Assign(const ExprItem& op, const ExprItem& first, double b) {
+    if (first.kind == KIND_VARIABLE) {
+        AssignVariable(*first.ref, b);
+    } else {
+        Warn(WarningKind::NothingAssigned, op);
     }
-    return op.row->binary(a, b);
 }
 
 }  // namespace quorvane::engine

@@ -1,7 +1,7 @@
 // The operator table: one row for each parenthesis, operator and function,
 // holding everything about it: its kind, its precedence, its name and its
-// arithmetic. The lexer finds a token's row here and the token keeps it; the
-// converter and the evaluation read what they need from the row. Adding a
+// arithmetic. The lexer finds a token's row here and the token keeps its
+// index; the converter and the evaluation read what they need from the row. Adding a
 // function is adding its row. The lookups the lexer uses are derived from the
 // table below it.
 #pragma once
@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <iterator>
 #include <limits>
+#include <string_view>
 
 #include "ExprItem.h"
 
@@ -30,7 +31,7 @@ enum class RightOperand : std::uint8_t {
 
 struct OperationRow {
     ItemKind kind;
-    std::int32_t prec;
+    std::int16_t prec;
     char name[kTableNameBytes];
     // Of a function: its value for the argument a. Of "+" and "-": the sign
     // they are in front of an operand (see ToPostfix). Null otherwise.
@@ -103,6 +104,37 @@ static_assert([] {
     }
     return true;
 }());
+
+// A token's row fits in its record, and no row is kNoRow.
+static_assert(kTableRows < kNoRow);
+
+// The row of a parenthesis, operator or function token.
+inline const OperationRow& RowOf(const ExprItem& token) { return kOperationTable[token.row]; }
+
+// The first row of the name; kNoRow when there is none.
+constexpr std::uint8_t RowNamed(std::string_view name) {
+    for (int row = 0; row < kTableRows; ++row) {
+        if (kOperationTable[row].name == name) return static_cast<std::uint8_t>(row);
+    }
+    return kNoRow;
+}
+
+// A token of each row, before it is given its place in the line.
+inline constexpr std::array<ExprItem, kTableRows> kRowTokens = [] {
+    std::array<ExprItem, kTableRows> tokens{};
+    for (int row = 0; row < kTableRows; ++row) {
+        const OperationRow& operation = kOperationTable[row];
+        tokens[row] = {operation.kind, operation.prec, 0, 0, static_cast<std::uint8_t>(row), 0.0,
+                       nullptr};
+    }
+    return tokens;
+}();
+
+// The rows that the converter tells apart from the others of their kind.
+inline constexpr std::uint8_t kOpenRow = RowNamed("(");
+inline constexpr std::uint8_t kCloseRow = RowNamed(")");
+inline constexpr std::uint8_t kCommaRow = RowNamed(",");
+static_assert(kOpenRow != kNoRow && kCloseRow != kNoRow && kCommaRow != kNoRow);
 
 // Names are compared as words: the name's bytes and NULs up to
 // kTableNameBytes, the first byte the lowest, as memory holds them here.
@@ -177,6 +209,19 @@ inline constexpr std::array<bool, 256> kOperatorChars = [] {
         }
     }
     return chars;
+}();
+
+// For every byte, the first row whose name is that byte alone, or kNoRow: a
+// text of one byte is looked up here rather than by its word.
+inline constexpr std::array<std::uint8_t, 256> kRowsByByte = [] {
+    std::array<std::uint8_t, 256> rows{};
+    rows.fill(kNoRow);
+    for (int row = kTableRows - 1; row >= 0; --row) {
+        const char* name = kOperationTable[row].name;
+        if (name[1] == '\0')
+            rows[static_cast<unsigned char>(name[0])] = static_cast<std::uint8_t>(row);
+    }
+    return rows;
 }();
 
 }  // namespace quorvane::engine

@@ -8,7 +8,7 @@ namespace {
 
 // An operator whose row has a sign form: "+" or "-".
 bool IsSignCharacter(const ExprItem& token) {
-    return token.kind == KIND_OPERATOR && token.row->unary != nullptr;
+    return token.kind == KIND_OPERATOR && RowOf(token).unary != nullptr;
 }
 
 }  // namespace
@@ -29,56 +29,46 @@ std::int32_t CExprEngine::ToPostfix(TokenList& infix, TokenList& postfix) {
     // Set where an operand follows another: the tokens are looked at again.
     bool operandFollowsOperand = false;
 
-    const std::int32_t count = infix.count;
-    for (std::int32_t i = 0; i < count; ++i) {
-        ExprItem& token = infix.items[i];
-        switch (token.kind) {
-            case KIND_PAREN:
-                if (token.name[0] == '(') {
-                    operandFollowsOperand |= !signMayFollow;
-                    PushItem(stack, &token);
-                    signMayFollow = true;
-                    break;
+    ExprItem* const end = infix.items + infix.count;
+    for (ExprItem* token = infix.items; token != end; ++token) {
+        const std::int16_t kind = token->kind;
+        if (kind == KIND_NUMBER || kind == KIND_VARIABLE) {
+            operandFollowsOperand |= !signMayFollow;
+            AppendItem(postfix, *token);
+            signMayFollow = false;
+        } else if (kind == KIND_OPERATOR) {
+            if (signMayFollow && IsSignCharacter(*token)) {
+                token->kind = KIND_FUNCTION;
+                token->prec = kSignPrec;
+                PushItem(stack, token);
+                continue;
+            }
+            while (stack.count > 0 && token->prec <= stack.items[stack.count - 1]->prec) {
+                AppendItem(postfix, *PopItem(stack));
+            }
+            if (token->row != kCommaRow) PushItem(stack, token);
+            signMayFollow = true;
+        } else if (kind == KIND_FUNCTION || token->row == kOpenRow) {
+            operandFollowsOperand |= !signMayFollow;
+            PushItem(stack, token);
+            signMayFollow = true;
+        } else {  // ")"
+            for (;;) {
+                ExprItem* top = PopItem(stack);
+                if (top == nullptr) {  // a ")" without its "("
+                    const auto before = static_cast<std::int32_t>(token - infix.items);
+                    if (operandFollowsOperand) NoteMissingOperators(infix, before);
+                    Warn(WarningKind::UnmatchedClose, *token);
+                    return 0;
                 }
-                for (;;) {
-                    ExprItem* top = PopItem(stack);
-                    if (top == nullptr) {  // a ")" without its "("
-                        if (operandFollowsOperand) NoteMissingOperators(infix, i);
-                        Warn(WarningKind::UnmatchedClose, token);
-                        return 0;
-                    }
-                    if (top->kind == KIND_PAREN) break;
-                    AppendItem(postfix, *top);
-                }
-                signMayFollow = false;
-                break;
-            case KIND_FUNCTION:
-                operandFollowsOperand |= !signMayFollow;
-                PushItem(stack, &token);
-                signMayFollow = true;
-                break;
-            case KIND_OPERATOR:
-                if (signMayFollow && IsSignCharacter(token)) {
-                    token.kind = KIND_FUNCTION;
-                    token.prec = kSignPrec;
-                    PushItem(stack, &token);
-                    break;
-                }
-                while (stack.count > 0 && token.prec <= stack.items[stack.count - 1]->prec) {
-                    AppendItem(postfix, *PopItem(stack));
-                }
-                if (token.name[0] != ',') PushItem(stack, &token);
-                signMayFollow = true;
-                break;
-            default:
-                operandFollowsOperand |= !signMayFollow;
-                AppendItem(postfix, token);
-                signMayFollow = false;
-                break;
+                if (top->kind == KIND_PAREN) break;
+                AppendItem(postfix, *top);
+            }
+            signMayFollow = false;
         }
     }
     while (ExprItem* top = PopItem(stack)) AppendItem(postfix, *top);
-    if (operandFollowsOperand) NoteMissingOperators(infix, count);
+    if (operandFollowsOperand) NoteMissingOperators(infix, infix.count);
     return 1;
 }
 
@@ -91,11 +81,10 @@ void CExprEngine::NoteMissingOperators(const TokenList& infix, std::int32_t coun
         const ExprItem& token = infix.items[i];
         const bool isSign = token.kind == KIND_FUNCTION && token.prec == kSignPrec;
         const bool opensOperand = token.kind == KIND_NUMBER || token.kind == KIND_VARIABLE ||
-                                  (token.kind == KIND_FUNCTION && !isSign) ||
-                                  (token.kind == KIND_PAREN && token.name[0] == '(');
+                                  (token.kind == KIND_FUNCTION && !isSign) || token.row == kOpenRow;
         if (afterOperand && opensOperand) Warn(WarningKind::MissingOperator, token);
-        afterOperand = token.kind == KIND_NUMBER || token.kind == KIND_VARIABLE ||
-                       (token.kind == KIND_PAREN && token.name[0] == ')');
+        afterOperand =
+            token.kind == KIND_NUMBER || token.kind == KIND_VARIABLE || token.row == kCloseRow;
     }
 }
 

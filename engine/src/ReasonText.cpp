@@ -23,7 +23,7 @@ constexpr int NumberIn(std::string_view text) {
 
 // Each text names the limit the engine applies.
 static_assert(NumberIn(kLineTooLongText) == kLineLimit);
-static_assert(NumberIn(kNameTooLongText) == kItemNameSize - 1);
+static_assert(NumberIn(kNameTooLongText) == kTokenLimit);
 static_assert(NumberIn(kTooManyTokensText) == kListRoom);
 
 }  // namespace

@@ -9,20 +9,20 @@ namespace quorvane::engine {
 namespace {
 
 // A name that begins like a number ("1.1E", "1E400") was most likely meant as one.
-bool BeginsLikeNumber(const ExprItem& token) {
-    const char first = token.name[0];
+bool BeginsLikeNumber(std::string_view name) {
+    const char first = name[0];
     return (first >= '0' && first <= '9') || first == '.';
 }
 
 }  // namespace
 
 void CExprEngine::AddWarning(WarningKind kind, const ExprItem& token) {
+    const std::string_view text = TokenText(token);
     LineWarning warning;
     warning.kind = kind;
     warning.column = token.column;
-    const std::size_t length = ::strnlen(token.name, kTokenLimit);
-    warning.length = static_cast<std::uint8_t>(length);
-    std::memcpy(warning.text, token.name, length);
+    warning.length = static_cast<std::uint8_t>(text.size());
+    std::memcpy(warning.text, text.data(), text.size());
     m_warnings->push_back(warning);
 }
 
@@ -32,7 +32,8 @@ void CExprEngine::NoteUnassignedNames(const TokenList& postfix) {
     for (std::int32_t i = 0; i < postfix.count; ++i) {
         const ExprItem& token = postfix.items[i];
         if (token.kind != KIND_VARIABLE || token.ref->prec != kNoOwnValue) continue;
-        Warn(BeginsLikeNumber(token) ? WarningKind::NotANumber : WarningKind::NoValue, token);
+        Warn(BeginsLikeNumber(TokenText(token)) ? WarningKind::NotANumber : WarningKind::NoValue,
+             token);
         token.ref->prec = kNoValueNoted;
     }
 }

@@ -15,12 +15,14 @@ struct EngineProbe {
     std::unique_ptr<RawTokenList> raw = std::make_unique<RawTokenList>();
     std::unique_ptr<TokenList> tokens = std::make_unique<TokenList>();
     std::unique_ptr<TokenList> postfix = std::make_unique<TokenList>();
+    std::string cutLine;  // the line last cut, in which its tokens name their texts
 
     // Strips the comment and cuts the line; returns SplitLine's status.
     std::int32_t Split(const std::string& line) {
-        std::string copy = line;
-        CExprEngine::StripComment(copy.data(), copy.size());
-        return engine.SplitLine(copy.c_str(), *raw);
+        cutLine = line;
+        cutLine.append(kTextPadding, '\0');
+        CExprEngine::StripComment(cutLine.data());
+        return engine.SplitLine(cutLine.c_str(), *raw);
     }
     std::int32_t Tokenize(const std::string& line) {
         const std::int32_t status = Split(line);
@@ -42,7 +44,10 @@ struct EngineProbe {
 
     std::string RawText() const {
         std::string text;
-        for (int i = 0; i < raw->count; ++i) text += (i ? "|" : "") + std::string(raw->text[i]);
+        for (int i = 0; i < raw->count; ++i) {
+            const RawToken& token = raw->tokens[i];
+            text += (i ? "|" : "") + cutLine.substr(token.column - 1u, token.length);
+        }
         return text;
     }
     // Postfix records separated by blanks; a sign shows as "neg" or "pos".
@@ -50,7 +55,7 @@ struct EngineProbe {
         std::string text;
         for (int i = 0; i < postfix->count; ++i) {
             const ExprItem& item = postfix->items[i];
-            std::string name = item.name;
+            std::string name(engine.TokenText(item));
             if (item.kind == KIND_FUNCTION && name == "-") name = "neg";
             if (item.kind == KIND_FUNCTION && name == "+") name = "pos";
             text += (i ? " " : "") + name;

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <limits>
 #include <string>
 
 #include "ExprEngine.h"
@@ -36,27 +35,6 @@ TEST(OperatorTable, OperatorCharactersAreExactlyTheNine) {
         const bool expected = c != 0 && operators.find(static_cast<char>(c)) != std::string::npos;
         EXPECT_EQ(kOperatorChars[static_cast<std::size_t>(c)], expected) << c;
     }
-}
-
-TEST(RoundToInt32, HalfAwayFromZero) {
-    struct Case {
-        double x;
-        std::int32_t expected;
-    };
-    const Case cases[] = {{2.5, 3},
-                          {-2.5, -3},
-                          {0.49, 0},
-                          {-0.5, -1},
-                          {2.4, 2},
-                          {0.0, 0},
-                          {-0.0, 0},
-                          {2147483647.0, 2147483647},
-                          {1e300, 0},
-                          {-1e300, 0},
-                          {4294967296.0 + 5, 5}};
-    for (const Case& c : cases) EXPECT_EQ(RoundToInt32(c.x), c.expected) << c.x;
-    EXPECT_EQ(RoundToInt32(std::numeric_limits<double>::quiet_NaN()), 0);
-    EXPECT_EQ(RoundToInt32(std::numeric_limits<double>::infinity()), 0);
 }
 
 TEST(ExprItem, CopiedVariableTokenKeepsItsRecord) {

@@ -29,9 +29,16 @@ struct LineCase {
     double value;
     FailureReason reason = FailureReason::None;
     std::int32_t column = 0;
+    bool exact = false;  // the value to the last bit, not within four units in the last place
 };
 
 LineCase V(std::string line, double value) { return {std::move(line), LineStatus::Value, value}; }
+// Beyond 2^52 four units in the last place span whole numbers.
+LineCase Exactly(std::string line, double value) {
+    LineCase c = V(std::move(line), value);
+    c.exact = true;
+    return c;
+}
 LineCase F(std::string line, FailureReason reason, std::int32_t column) {
     return {std::move(line), LineStatus::Failure, 0.0, reason, column};
 }
@@ -53,6 +60,9 @@ TEST_P(EvaluateLineTest, Outcome) {
         EXPECT_TRUE(std::isnan(outcome.value)) << c.line;
     } else {
         EXPECT_DOUBLE_EQ(outcome.value, c.value) << c.line;
+        if (c.exact) {
+            EXPECT_EQ(outcome.value, c.value) << c.line;
+        }
         EXPECT_EQ(std::signbit(outcome.value), std::signbit(c.value)) << c.line;
     }
     // The plain entry gives the value, or 0 for the other outcomes.
@@ -79,7 +89,8 @@ INSTANTIATE_TEST_SUITE_P(Remainder, EvaluateLineTest,
                                            V("7.5%2", 0), V("2.4%1.6", 0), V("(0-6)%3", 0.0),
                                            V("5000000000%7", std::fmod(5e9, 7)), V("5%3", 2),
                                            V("(0-5)%3", -2), V("7%0.5", 0),
-                                           V("(0-2147483648)%(0-1)", 0.0)));
+                                           V("(0-2147483648)%(0-1)", 0.0),
+                                           Exactly("4503599627370497 % 2", 1)));
 
 INSTANTIATE_TEST_SUITE_P(
     Functions, EvaluateLineTest,
@@ -91,7 +102,8 @@ INSTANTIATE_TEST_SUITE_P(
         V("LOG(0)", -kInf), V("SIN(1.5707963267949)", 1), V("COS(0)", 1), V("ATAN(1)", kPi / 4),
         V("TAN(0)", 0), V("ASIN(1)", kPi / 2), V("ACOS(1)", 0), V("SINH(0)", 0), V("COSH(0)", 1),
         V("TANH(0)", 0), V("ROUND(2.5)", 3), V("ROUND(0-2.5)", -3), V("ROUND(2.4999)", 2),
-        V("ROUND(0-0.3)", 0.0), V("ROUND(3000000000.4)", 3000000000.0), V("CEIL(0-1.5)", -1),
+        V("ROUND(0-0.3)", 0.0), V("ROUND(3000000000.4)", 3000000000.0),
+        Exactly("ROUND(4503599627370497)", 4503599627370497.0), V("CEIL(0-1.5)", -1),
         V("FLOOR(0-1.5)", -2), V("ABS(0-3)", 3), V("SQRT(0-4)", kNan), V("SQRT 16 + 9", 13),
         V("SQRT(SQRT(16))", 2), V("sqrt(16)", 16),
         // Each function away from 0 and 1, where its look-alikes differ.
