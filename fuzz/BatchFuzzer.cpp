@@ -6,10 +6,12 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "FuzzCheck.h"
 #include "batch/BatchCalculation.h"
 #include "batch/InputText.h"
+#include "batch/LineNote.h"
 #include "batch/OutputFile.h"
 #include "batch/ResultFormat.h"
 #include "batch/UpperCase.h"
@@ -47,17 +49,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string expectedResult;
     std::string expectedOutput;
     std::size_t lines = 0;
+    std::vector<quorvane::engine::LineWarning> warnings;
     std::size_t start = 0;
     while (start <= upper.size()) {
         std::size_t end = upper.find_first_of("\r\n", start);
         if (end == std::string::npos) end = upper.size();
         const std::string_view line = std::string_view(upper).substr(start, end - start);
         if (!line.empty()) {
-            const LineOutcome outcome = EvaluateLineOutcome(line);
+            const LineOutcome outcome = EvaluateLineOutcome(line, warnings);
             if (outcome.status != LineStatus::Nothing) {
                 ++lines;
                 AppendOutcome(expectedResult, outcome);
-                expectedResult += "   \r\n";
+                expectedResult.append("   ").append(NoteText(outcome, warnings)).append("\r\n");
                 expectedOutput.append(line).append(" = ");
                 AppendOutcome(expectedOutput, outcome);
                 expectedOutput += "\r\n\r\n";

@@ -53,15 +53,6 @@ class MemoryStream {
     std::FILE* m_file;
 };
 
-// Every occurrence of `from` in the text replaced with `to`.
-std::string Replaced(std::string text, std::string_view from, std::string_view to) {
-    for (std::size_t at = text.find(from); at != std::string::npos;
-         at = text.find(from, at + to.size())) {
-        text.replace(at, from.size(), to);
-    }
-    return text;
-}
-
 std::size_t Count(std::string_view text, std::string_view part) {
     std::size_t count = 0;
     for (std::size_t at = text.find(part); at != std::string_view::npos;
@@ -69,6 +60,20 @@ std::size_t Count(std::string_view text, std::string_view part) {
         ++count;
     }
     return count;
+}
+
+// The values of the result box's lines, each ended by LF: the part of each
+// line before the three blanks that end its value.
+std::string ValuesOf(std::string_view results) {
+    std::string values;
+    for (std::size_t start = 0; start < results.size();) {
+        std::size_t end = results.find("\r\n", start);
+        if (end == std::string_view::npos) end = results.size();
+        const std::string_view line = results.substr(start, end - start);
+        values.append(line.substr(0, line.find("   "))).append("\n");
+        start = end + 2;
+    }
+    return values;
 }
 
 }  // namespace
@@ -94,12 +99,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string values = printed.Text();
     const std::string diagnostics = errors.Text();
 
-    // One result a line: "%.2f   \r\n" in the dialog, "%.2f\n" from quorvane-cli.
-    FUZZ_CHECK(Replaced(results, "   \r\n", "\n") == values);
+    // One result a line: "%.2f   \r\n" in the dialog, with the line's note,
+    // if any, before the line end; "%.2f\n" from quorvane-cli.
+    FUZZ_CHECK(ValuesOf(results) == values);
     FUZZ_CHECK(TempFolder::Read(dialogOutput) == TempFolder::Read(toolOutput));
+    // A diagnostic a line for each failure and each warning, each naming the input.
     const std::size_t failures = Count(values, "Error\n");
     FUZZ_CHECK(status == (failures == 0 ? quorvane::cli::kAllValues : quorvane::cli::kSomeErrors));
-    FUZZ_CHECK(Count(diagnostics, "\n") == failures);
-    FUZZ_CHECK(Count(diagnostics, "quorvane-cli: " + input + ":") == failures);
+    const std::size_t diagnosticLines = Count(diagnostics, "\n");
+    FUZZ_CHECK(diagnosticLines - Count(diagnostics, ": warning: ") == failures);
+    FUZZ_CHECK(Count(diagnostics, "quorvane-cli: " + input + ":") == diagnosticLines);
     return 0;
 }
