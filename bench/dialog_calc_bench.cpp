@@ -25,18 +25,26 @@ using quorvane::window::scripted::ScriptedWindow;
 
 namespace {
 
-// The scripted window, counting what is written into each control.
+// The scripted window, counting the texts that reach each control, whole or
+// as a replaced range (a text the control shows already is not written).
 class CountingWindow : public ScriptedWindow {
   public:
-    void SetControlText(int id, std::string_view text) override {
-        ++m_fills[id];
-        ScriptedWindow::SetControlText(id, text);
-    }
     int Fills(int id) const {
         const auto found = m_fills.find(id);
         return found == m_fills.end() ? 0 : found->second;
     }
     void ResetFills() { m_fills.clear(); }
+
+  protected:
+    void SetWholeText(int id, std::string_view text) override {
+        ++m_fills[id];
+        ScriptedWindow::SetWholeText(id, text);
+    }
+    bool ReplaceText(int id, std::size_t start, std::size_t removedLength,
+                     std::string_view inserted) override {
+        ++m_fills[id];
+        return ScriptedWindow::ReplaceText(id, start, removedLength, inserted);
+    }
 
   private:
     std::map<int, int> m_fills;

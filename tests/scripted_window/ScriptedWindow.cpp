@@ -24,6 +24,7 @@ ScriptedWindow::ScriptedWindow() {
         control.autoCheckBox = std::string_view(row.className) == "Button" &&
                                (row.style & kButtonTypeMask) == BS_AUTOCHECKBOX;
         control.tabStop = (row.style & WS_TABSTOP) != 0;
+        control.edit = std::string_view(row.className) == "Edit";
         m_controls.emplace(row.id, control);
         m_tabOrder.push_back(row.id);
     }
@@ -51,14 +52,30 @@ void ScriptedWindow::EndDialog(int result) { m_endResult = result; }
 
 bool ScriptedWindow::HasControl(int id) const { return m_controls.count(id) != 0; }
 
-std::string ScriptedWindow::ControlText(int id) const { return At(id).text; }
+bool ScriptedWindow::IsEditControl(int id) const {
+    const auto found = m_controls.find(id);
+    return found != m_controls.end() && found->second.edit;
+}
 
-void ScriptedWindow::SetControlText(int id, std::string_view text) {
+std::string ScriptedWindow::ReadControlText(int id) const { return At(id).text; }
+
+void ScriptedWindow::SetWholeText(int id, std::string_view text) {
     Control& control = Find(id);
-    if (control.text == text) return;  // an unchanged text keeps its caret
     control.text = text;
     control.anchor = 0;
     control.caret = 0;
+}
+
+bool ScriptedWindow::ReplaceText(int id, std::size_t start, std::size_t removedLength,
+                                 std::string_view inserted) {
+    Control& control = Find(id);
+    if (start + removedLength > control.text.size()) {
+        throw std::logic_error("replacement past the end of the text");
+    }
+    control.text.replace(start, removedLength, inserted);
+    control.anchor = 0;
+    control.caret = 0;
+    return true;
 }
 
 bool ScriptedWindow::IsChecked(int id) const { return At(id).checked; }
@@ -140,6 +157,7 @@ void ScriptedWindow::Type(int id, std::string_view text) {
     Control& control = Find(id);
     if (!control.enabled) throw std::logic_error("typing into a disabled control");
     control.text = text;
+    ForgetText(id);
     control.anchor = text.size();
     control.caret = text.size();
 }

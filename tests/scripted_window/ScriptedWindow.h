@@ -26,6 +26,7 @@ class ScriptedWindow : public DialogWindow {
         bool checked = false;
         bool enabled = true;
         bool autoCheckBox = false;  // ticks or clears itself when clicked
+        bool edit = false;          // an edit control, whose text the dialog layer keeps
         bool tabStop = false;
         std::size_t anchor = 0;  // the fixed end of the selection
         std::size_t caret = 0;   // the moving end; equal to anchor: nothing selected
@@ -46,8 +47,6 @@ class ScriptedWindow : public DialogWindow {
     int DoModal(DialogEvents& events) override;
     void EndDialog(int result) override;
     bool HasControl(int id) const override;
-    std::string ControlText(int id) const override;
-    void SetControlText(int id, std::string_view text) override;
     bool IsChecked(int id) const override;
     void SetChecked(int id, bool checked) override;
     void EnableControl(int id, bool enabled) override;
@@ -69,6 +68,15 @@ class ScriptedWindow : public DialogWindow {
     void ShowAboutBox() override { ++m_aboutBoxes; }
     quorvane::batch::LeadBytePredicate LeadByteTest() const override { return m_leadByteTest; }
 
+  protected:
+    bool IsEditControl(int id) const override;
+    std::string ReadControlText(int id) const override;
+    // A changed text puts the caret at the start; so does a replacement.
+    void SetWholeText(int id, std::string_view text) override;
+    bool ReplaceText(int id, std::size_t start, std::size_t removedLength,
+                     std::string_view inserted) override;
+
+  public:
     // --- The test as the user ---
     // Creates the window for the dialog: its initialisation runs, and when it
     // asks for it the first enabled tab stop gets the focus.

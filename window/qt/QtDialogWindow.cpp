@@ -21,38 +21,8 @@
 #include "FileDrops.h"
 #include "IconResource.h"
 #include "resource.h"
-#include "window/TextChange.h"
 
 namespace quorvane::window::qt {
-
-namespace {
-
-// Replaces the part of the edit's text `shown` (its member form) that
-// differs from `text`, in one edit block.
-void ReplaceChangedPart(QPlainTextEdit& edit, std::string_view shown, std::string_view text) {
-    const quorvane::window::TextChange change =
-        quorvane::window::SmallestChange(shown, text, nullptr);
-    if (change.Empty()) {
-        return;
-    }
-    if (change.NewText(shown.size())) {
-        edit.setPlainText(WidgetText(text));
-        return;
-    }
-    const qsizetype start = WidgetLength(shown.substr(0, change.start));
-    // A copy of the edit's own cursor: the change then goes in with the
-    // edit's format, and undoing it puts the caret back where it was made.
-    QTextCursor cursor = edit.textCursor();
-    cursor.beginEditBlock();
-    cursor.setPosition(static_cast<int>(start));
-    cursor.setPosition(
-        static_cast<int>(start + WidgetLength(shown.substr(change.start, change.removed))),
-        QTextCursor::KeepAnchor);
-    cursor.insertText(WidgetText(change.inserted));
-    cursor.endEditBlock();
-}
-
-}  // namespace
 
 void QtDialogWindow::OpenWithDesktop(const QString& path) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
@@ -86,7 +56,7 @@ void QtDialogWindow::WatchEditTexts() {
     for (const auto& [id, widget] : m_controls.InTemplateOrder()) {
         if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
             QObject::connect(edit->document(), &QTextDocument::contentsChanged, m_dialog.get(),
-                             [this, editId = id] { m_editTexts.erase(editId); });
+                             [this, editId = id] { ForgetText(editId); });
         }
     }
 }
@@ -172,14 +142,14 @@ void QtDialogWindow::EndDialog(int result) {
 
 bool QtDialogWindow::HasControl(int id) const { return m_controls.Find(id) != nullptr; }
 
-std::string QtDialogWindow::ControlText(int id) const {
+bool QtDialogWindow::IsEditControl(int id) const {
+    return m_controls.Find<QPlainTextEdit>(id) != nullptr;
+}
+
+std::string QtDialogWindow::ReadControlText(int id) const {
     QWidget* widget = m_controls.Find(id);
     if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
-        auto known = m_editTexts.find(id);
-        if (known == m_editTexts.end()) {
-            known = m_editTexts.emplace(id, MemberText(edit->toPlainText())).first;
-        }
-        return known->second;
+        return MemberText(edit->toPlainText());
     }
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         return MemberText(edit->text());
@@ -196,21 +166,13 @@ std::string QtDialogWindow::ControlText(int id) const {
     return {};
 }
 
-void QtDialogWindow::SetControlText(int id, std::string_view text) {
-    // An edit box takes only the part of the text that changed, as one step
-    // that its undo takes back: the caret, the scroll position and the
-    // layout of the rest stay as they are.
+void QtDialogWindow::SetWholeText(int id, std::string_view text) {
     QWidget* widget = m_controls.Find(id);
-    if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
-        ReplaceChangedPart(*edit, ControlText(id), text);
-        m_editTexts.insert_or_assign(id, std::string(text));
-        return;
-    }
     const QString widgetText = WidgetText(text);
-    if (auto* line = qobject_cast<QLineEdit*>(widget)) {
-        if (line->text() != widgetText) {
-            line->setText(widgetText);
-        }
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
+        edit->setPlainText(widgetText);
+    } else if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+        line->setText(widgetText);
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->setText(widgetText);
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
@@ -218,6 +180,23 @@ void QtDialogWindow::SetControlText(int id, std::string_view text) {
     } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
         group->setTitle(widgetText);
     }
+}
+
+bool QtDialogWindow::ReplaceText(int id, std::size_t start, std::size_t removedLength,
+                                 std::string_view inserted) {
+    auto* edit = m_controls.Find<QPlainTextEdit>(id);
+    const std::string_view shown = KnownText(id);
+    const qsizetype from = WidgetLength(shown.substr(0, start));
+    const qsizetype to = from + WidgetLength(shown.substr(start, removedLength));
+    // A copy of the edit's own cursor: the change then goes in with the
+    // edit's format, and undoing it puts the caret back where it was made.
+    QTextCursor cursor = edit->textCursor();
+    cursor.beginEditBlock();
+    cursor.setPosition(static_cast<int>(from));
+    cursor.setPosition(static_cast<int>(to), QTextCursor::KeepAnchor);
+    cursor.insertText(WidgetText(inserted));
+    cursor.endEditBlock();
+    return true;
 }
 
 bool QtDialogWindow::IsChecked(int id) const {

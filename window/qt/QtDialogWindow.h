@@ -5,7 +5,6 @@
 #include <QIcon>
 #include <QString>
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -43,8 +42,6 @@ class QtDialogWindow final : public DialogWindow {
     void EndDialog(int result) override;
 
     bool HasControl(int id) const override;
-    std::string ControlText(int id) const override;
-    void SetControlText(int id, std::string_view text) override;
     bool IsChecked(int id) const override;
     void SetChecked(int id, bool checked) override;
     void EnableControl(int id, bool enabled) override;
@@ -68,6 +65,13 @@ class QtDialogWindow final : public DialogWindow {
     void AppendSystemMenuItem(unsigned commandId, std::string_view text) override;
     void ShowAboutBox() override;
 
+  protected:
+    bool IsEditControl(int id) const override;
+    std::string ReadControlText(int id) const override;
+    void SetWholeText(int id, std::string_view text) override;
+    bool ReplaceText(int id, std::size_t start, std::size_t removedLength,
+                     std::string_view inserted) override;
+
   private:
     void ConnectButtons();
     // Forgets the known text of a multi-line edit box whenever its document changes.
@@ -82,10 +86,6 @@ class QtDialogWindow final : public DialogWindow {
     bool m_ended = false;
     EditorLauncher m_launchEditor;
     std::vector<std::string> m_startFiles;
-    // The member form of the multi-line edit boxes' texts, by id, while their
-    // documents stay as they were when it was made: converting a box of
-    // many lines each time it is read would cost more than the dialog's work.
-    mutable std::map<int, std::string> m_editTexts;
 };
 
 }  // namespace quorvane::window::qt

@@ -13,7 +13,6 @@
 #include "Programs.h"
 #include "Utf8Text.h"
 #include "resource.h"
-#include "window/TextChange.h"
 
 namespace quorvane::window::win32 {
 
@@ -68,13 +67,13 @@ INT_PTR Win32DialogWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
             m_events->OnOpenFiles(TakeDroppedFiles(reinterpret_cast<HDROP>(wParam)));
             return TRUE;
         case WM_COMMAND:
-            if (HIWORD(wParam) == EN_CHANGE) m_editTexts.erase(LOWORD(wParam));
+            if (HIWORD(wParam) == EN_CHANGE) ForgetText(LOWORD(wParam));
             m_events->OnCommand(HIWORD(wParam), LOWORD(wParam));
             return TRUE;
         case kEditDoubleClickMessage: {
             const int id = static_cast<int>(wParam);
             m_events->OnEditDoubleClick(id,
-                                        AnsiIndexOfUnit(EditText(id), static_cast<DWORD>(lParam)));
+                                        AnsiIndexOfUnit(KnownText(id), static_cast<DWORD>(lParam)));
             return TRUE;
         }
         case kEditStepKeyMessage:
@@ -96,8 +95,8 @@ INT_PTR Win32DialogWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
             m_annotations.Clear();
             return FALSE;
         case WM_NCDESTROY:
+            for (const auto& [id, tracker] : m_carets) ForgetText(id);
             m_carets.clear();
-            m_editTexts.clear();
             m_window = nullptr;
             return FALSE;
         default:
@@ -116,16 +115,7 @@ void Win32DialogWindow::TrackEditCarets() {
 
 bool Win32DialogWindow::HasControl(int id) const { return Control(id) != nullptr; }
 
-std::string Win32DialogWindow::ControlText(int id) const {
-    if (m_carets.find(id) == m_carets.end()) return ReadControlText(id);
-    return EditText(id);
-}
-
-const std::string& Win32DialogWindow::EditText(int id) const {
-    auto known = m_editTexts.find(id);
-    if (known == m_editTexts.end()) known = m_editTexts.emplace(id, ReadControlText(id)).first;
-    return known->second;
-}
+bool Win32DialogWindow::IsEditControl(int id) const { return m_carets.find(id) != m_carets.end(); }
 
 std::string Win32DialogWindow::ReadControlText(int id) const {
     const auto length = SendDlgItemMessageA(m_window, id, WM_GETTEXTLENGTH, 0, 0);
@@ -136,45 +126,32 @@ std::string Win32DialogWindow::ReadControlText(int id) const {
     return text;
 }
 
-void Win32DialogWindow::SetControlText(int id, std::string_view text) {
-    // As in the dialog framework's data exchange, a control that shows the
-    // text already is left alone. An edit control takes only the part that
-    // changed, as one step that its undo takes back: setting its whole text
-    // would put its caret at the start, lay out every line again and empty
-    // its undo.
-    if (m_carets.find(id) == m_carets.end()) {
-        if (ReadControlText(id) != text) SetDlgItemTextA(m_window, id, std::string(text).c_str());
-        return;
-    }
-    // Known until the control reports a change: not used after a message to it.
-    const std::string& shown = EditText(id);
-    const TextChange change = SmallestChange(shown, text, LeadByteTest());
-    if (change.Empty()) return;
-    if (change.NewText(shown.size())) {
-        SetDlgItemTextA(m_window, id, std::string(text).c_str());
-        m_editTexts.insert_or_assign(id, std::string(text));
-        return;
-    }
-    const std::string_view rest = std::string_view(shown).substr(change.start);
-    const std::size_t start = UnitIndexOfAnsi(shown, change.start);
-    const std::size_t end = start + UnitIndexOfAnsi(rest, change.removed);
-    const std::size_t after = UnitIndexOfAnsi(rest, rest.size()) - (end - start);
-    const std::string inserted(change.inserted);
+void Win32DialogWindow::SetWholeText(int id, std::string_view text) {
+    // Setting an edit control's whole text puts its caret at the start, lays
+    // out every line again and empties its undo.
+    SetDlgItemTextA(m_window, id, std::string(text).c_str());
+}
+
+bool Win32DialogWindow::ReplaceText(int id, std::size_t start, std::size_t removedLength,
+                                    std::string_view inserted) {
+    // The known text is forgotten once the control reports the change: all
+    // that is needed of it is taken before.
+    const std::string_view shown = KnownText(id);
+    const std::string_view rest = shown.substr(start);
+    const std::size_t from = UnitIndexOfAnsi(shown, start);
+    const std::size_t to = from + UnitIndexOfAnsi(rest, removedLength);
+    const std::size_t after = UnitIndexOfAnsi(rest, rest.size()) - (to - from);
+    const std::string replacement(inserted);
     HWND edit = Control(id);
     // Unlike a whole new text, a replacement keeps to the control's limit on
     // the length of its text (32,767 characters at first): none is wanted.
     SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
-    SendMessageW(edit, EM_SETSEL, start, static_cast<LPARAM>(end));
-    SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(inserted.c_str()));
+    SendMessageW(edit, EM_SETSEL, from, static_cast<LPARAM>(to));
+    SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(replacement.c_str()));
     // A control that refused part of the replacement (one that would not
-    // scroll, say) takes the whole text instead.
-    const std::size_t expected = start + UnitIndexOfAnsi(inserted, inserted.size()) + after;
-    if (static_cast<std::size_t>(GetWindowTextLengthW(edit)) != expected) {
-        SetDlgItemTextA(m_window, id, std::string(text).c_str());
-        m_editTexts.erase(id);
-        return;
-    }
-    m_editTexts.insert_or_assign(id, std::string(text));
+    // scroll, say) has not taken it all.
+    const std::size_t expected = from + UnitIndexOfAnsi(replacement, replacement.size()) + after;
+    return static_cast<std::size_t>(GetWindowTextLengthW(edit)) == expected;
 }
 
 bool Win32DialogWindow::IsChecked(int id) const {
@@ -196,7 +173,7 @@ void Win32DialogWindow::FocusControl(int id) {
 std::size_t Win32DialogWindow::CaretIndex(int id) const {
     const auto tracker = m_carets.find(id);
     if (tracker == m_carets.end()) return 0;
-    return AnsiIndexOfUnit(EditText(id), tracker->second.CaretIndex());
+    return AnsiIndexOfUnit(KnownText(id), tracker->second.CaretIndex());
 }
 
 void Win32DialogWindow::SetCaretIndex(int id, std::size_t index) { SelectRange(id, index, 0); }
@@ -205,7 +182,7 @@ void Win32DialogWindow::SelectRange(int id, std::size_t start, std::size_t lengt
     HWND control = Control(id);
     if (control == nullptr || m_carets.find(id) == m_carets.end()) return;
     // The end is counted on from the start.
-    const std::string_view text = EditText(id);
+    const std::string_view text = KnownText(id);
     const std::size_t from = UnitIndexOfAnsi(text, start);
     const std::size_t to =
         from + UnitIndexOfAnsi(text.substr(std::min(start, text.size())), length);

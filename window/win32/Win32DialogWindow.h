@@ -33,8 +33,6 @@ class Win32DialogWindow : public DialogWindow {
     void EndDialog(int result) override;
 
     bool HasControl(int id) const override;
-    std::string ControlText(int id) const override;
-    void SetControlText(int id, std::string_view text) override;
     bool IsChecked(int id) const override;
     void SetChecked(int id, bool checked) override;
     void EnableControl(int id, bool enabled) override;
@@ -59,16 +57,21 @@ class Win32DialogWindow : public DialogWindow {
 
     quorvane::batch::LeadBytePredicate LeadByteTest() const override;
 
+  protected:
+    // Every edit control of the dialog.
+    bool IsEditControl(int id) const override;
+    std::string ReadControlText(int id) const override;
+    void SetWholeText(int id, std::string_view text) override;
+    // In the control's UTF-16 units, which the known ANSI text converts to.
+    bool ReplaceText(int id, std::size_t start, std::size_t removedLength,
+                     std::string_view inserted) override;
+
   private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // Watches the caret of every edit control of the dialog.
     void TrackEditCarets();
     HWND Control(int id) const { return GetDlgItem(m_window, id); }
-    // The control's text, read from it.
-    std::string ReadControlText(int id) const;
-    // The text of an edit control, as known or else read.
-    const std::string& EditText(int id) const;
 
     HINSTANCE m_instance;
     int m_templateId;
@@ -78,10 +81,6 @@ class Win32DialogWindow : public DialogWindow {
     HICON m_bigIcon = nullptr;
     std::map<int, EditCaretTracker> m_carets;  // by control id
     AccessibleAnnotations m_annotations;
-    // The texts of the edit controls as last read or set, by id, until the
-    // control reports a change (EN_CHANGE): reading a text of many lines
-    // through the ANSI window functions costs more than a keypad press.
-    mutable std::map<int, std::string> m_editTexts;
     int m_waitCursors = 0;  // begun and not yet ended
     HCURSOR m_cursorBeforeWait = nullptr;
 };

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -69,8 +70,16 @@ class DialogWindow {
 
     // Controls. Texts are 8-bit, line breaks CR LF.
     virtual bool HasControl(int id) const = 0;
-    virtual std::string ControlText(int id) const = 0;
-    virtual void SetControlText(int id, std::string_view text) = 0;
+    // The text of an edit control is known from the time it was last read or
+    // set until the user changes the control: reading a text of many lines
+    // from a control costs more than a keypad press.
+    std::string ControlText(int id) const;
+    // A control that shows the text already is left alone. An edit control
+    // takes only the part that changed, as one step that its undo takes
+    // back, its caret, scroll position and the layout of the rest kept; a
+    // new text (see TextChange::NewText) it takes whole, not undoable as an
+    // edit.
+    void SetControlText(int id, std::string_view text);
     virtual bool IsChecked(int id) const = 0;
     virtual void SetChecked(int id, bool checked) = 0;
     virtual void EnableControl(int id, bool enabled) = 0;
@@ -113,6 +122,28 @@ class DialogWindow {
 
     // The lead-byte test of the text's code page, for upper-casing.
     virtual batch::LeadBytePredicate LeadByteTest() const { return nullptr; }
+
+  protected:
+    // Whether the control is an edit control whose text is known and changed
+    // by replacing ranges.
+    virtual bool IsEditControl(int id) const = 0;
+    // The control's text, read from it.
+    virtual std::string ReadControlText(int id) const = 0;
+    // Gives the control a whole new text.
+    virtual void SetWholeText(int id, std::string_view text) = 0;
+    // Replaces `removedLength` bytes of an edit control's known text from the
+    // byte index `start` with `inserted`, as one step of its undo; false when
+    // the control did not take all of it.
+    virtual bool ReplaceText(int id, std::size_t start, std::size_t removedLength,
+                             std::string_view inserted) = 0;
+
+    // The text of an edit control, as known or else read.
+    const std::string& KnownText(int id) const;
+    // The user changed the control: its text is read again when next asked for.
+    void ForgetText(int id) { m_knownTexts.erase(id); }
+
+  private:
+    mutable std::map<int, std::string> m_knownTexts;  // by control id
 };
 
 inline constexpr int kButtonClicked = 0;  // BN_CLICKED
