@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "QtDialogWindow.h"
+#include "QtDialogWindowSeam.h"
 #include "batch/BatchCalculation.h"
 #include "batch/InputText.h"
 #include "batch/OutputFile.h"
@@ -30,6 +31,7 @@
 #include "window/QuorvaneDlg.h"
 
 using quorvane::window::qt::QtDialogWindow;
+using quorvane::window::qt::QtDialogWindowSeam;
 
 namespace {
 
@@ -37,7 +39,7 @@ namespace {
 // loop is idle.
 void Settle(QtDialogWindow& window) {
     QCoreApplication::processEvents();
-    window.Dialog().repaint();
+    QtDialogWindowSeam::Dialog(window).repaint();
     QCoreApplication::processEvents();
 }
 
@@ -54,7 +56,7 @@ Timing TimedClick(QtDialogWindow& window, int id) {
     QElapsedTimer timer;
     timer.start();
     const double processor = ProcessorSeconds();
-    QTest::mouseClick(window.Control(id), Qt::LeftButton);
+    QTest::mouseClick(QtDialogWindowSeam::Control(window, id), Qt::LeftButton);
     Settle(window);
     return {static_cast<double>(timer.nsecsElapsed()) / 1e9, ProcessorSeconds() - processor};
 }
@@ -64,12 +66,12 @@ Timing TimedClick(QtDialogWindow& window, int id) {
 // else.
 double OwnSetTextCost(QtDialogWindow& shown) {
     QtDialogWindow fresh(IDD_QUORVANE_DIALOG, [](const QString&) {});
-    fresh.Dialog().show();
+    QtDialogWindowSeam::Dialog(fresh).show();
     Settle(fresh);
     const double processor = ProcessorSeconds();
     for (const int id : {IDC_EXPRESSION, IDC_RESULT}) {
-        qobject_cast<QPlainTextEdit*>(fresh.Control(id))
-            ->setPlainText(qobject_cast<QPlainTextEdit*>(shown.Control(id))->toPlainText());
+        QtDialogWindowSeam::Control<QPlainTextEdit>(fresh, id)->setPlainText(
+            QtDialogWindowSeam::Control<QPlainTextEdit>(shown, id)->toPlainText());
     }
     Settle(fresh);
     return ProcessorSeconds() - processor;
@@ -89,14 +91,16 @@ int main(int argc, char** argv) {
     QtDialogWindow window(IDD_QUORVANE_DIALOG, [](const QString&) {});
     quorvane::window::CQuorvaneDlg dialog(window);
     if (!window.Open(dialog)) return 1;
-    auto click = [&window](int id) { QTest::mouseClick(window.Control(id), Qt::LeftButton); };
+    auto click = [&window](int id) {
+        QTest::mouseClick(QtDialogWindowSeam::Control(window, id), Qt::LeftButton);
+    };
     Settle(window);
 
     click(IDC_INPUT_FROM);
-    qobject_cast<QLineEdit*>(window.Control(IDC_INPUT_FILE))->setText(input);
+    QtDialogWindowSeam::Control<QLineEdit>(window, IDC_INPUT_FILE)->setText(input);
     const Timing calc = TimedClick(window, IDOK);
 
-    auto* expression = qobject_cast<QPlainTextEdit*>(window.Control(IDC_EXPRESSION));
+    auto* expression = QtDialogWindowSeam::Control<QPlainTextEdit>(window, IDC_EXPRESSION);
     QTest::mouseClick(expression->viewport(), Qt::LeftButton, {},
                       expression->viewport()->rect().center());
     const std::size_t caret = window.CaretIndex(IDC_EXPRESSION);
@@ -110,7 +114,7 @@ int main(int argc, char** argv) {
     // The second run from the box writes the records of what the box holds.
     click(IDC_INPUT_FROM);
     click(IDC_OUTPUT_TO);
-    qobject_cast<QLineEdit*>(window.Control(IDC_OUTPUT_FILE))->setText(output);
+    QtDialogWindowSeam::Control<QLineEdit>(window, IDC_OUTPUT_FILE)->setText(output);
     click(IDOK);
     // The peak of the window's work, before the checks below take their share.
     rusage usage{};

@@ -27,6 +27,7 @@
 #include "ProgramArguments.h"
 #include "QtAppPlatform.h"
 #include "QtDialogWindow.h"
+#include "QtDialogWindowSeam.h"
 #include "WindowStyles.h"
 #include "resource.h"
 #include "window/HelpText.h"
@@ -40,6 +41,7 @@ using quorvane::window::qt::ParseProgramArguments;
 using quorvane::window::qt::ProgramArguments;
 using quorvane::window::qt::QtAppPlatform;
 using quorvane::window::qt::QtDialogWindow;
+using quorvane::window::qt::QtDialogWindowSeam;
 
 namespace {
 
@@ -110,16 +112,17 @@ class MainDialogTest : public QObject {
     std::unique_ptr<CQuorvaneDlg> m_dialog;
     QStringList m_editorStarts;
 
-    QDialog* Dialog() { return &m_window->Dialog(); }
+    QDialog* Dialog() { return &QtDialogWindowSeam::Dialog(*m_window); }
+    QWidget* Control(int id) { return QtDialogWindowSeam::Control(*m_window, id); }
     QPlainTextEdit* Expression() {
-        return qobject_cast<QPlainTextEdit*>(m_window->Control(IDC_EXPRESSION));
+        return QtDialogWindowSeam::Control<QPlainTextEdit>(*m_window, IDC_EXPRESSION);
     }
     QPlainTextEdit* Result() {
-        return qobject_cast<QPlainTextEdit*>(m_window->Control(IDC_RESULT));
+        return QtDialogWindowSeam::Control<QPlainTextEdit>(*m_window, IDC_RESULT);
     }
-    QLineEdit* LineEdit(int id) { return qobject_cast<QLineEdit*>(m_window->Control(id)); }
+    QLineEdit* LineEdit(int id) { return QtDialogWindowSeam::Control<QLineEdit>(*m_window, id); }
     QAbstractButton* Button(int id) {
-        return qobject_cast<QAbstractButton*>(m_window->Control(id));
+        return QtDialogWindowSeam::Control<QAbstractButton>(*m_window, id);
     }
     QString FilePath(const QString& name) const { return m_files.filePath(name); }
 
@@ -269,7 +272,7 @@ class MainDialogTest : public QObject {
                  std::string("168.00   \r\n2.00   \r\n26.60   \r\n"));
         for (const int id :
              {IDC_INPUT_FILE, IDC_OUTPUT_FILE, IDC_BROWSE_INPUT, IDC_BROWSE_OUTPUT}) {
-            QVERIFY2(!m_window->Control(id)->isEnabled(), qPrintable(QString::number(id)));
+            QVERIFY2(!Control(id)->isEnabled(), qPrintable(QString::number(id)));
         }
         QVERIFY(!Button(IDC_INPUT_FROM)->isChecked());
         QVERIFY(!Button(IDC_OUTPUT_TO)->isChecked());
@@ -406,7 +409,7 @@ class MainDialogTest : public QObject {
             QList<int> ids;
             for (const int id :
                  {IDC_INPUT_FILE, IDC_BROWSE_INPUT, IDC_OUTPUT_FILE, IDC_BROWSE_OUTPUT}) {
-                if (m_window->Control(id)->isEnabled()) {
+                if (Control(id)->isEnabled()) {
                     ids << id;
                 }
             }
@@ -417,8 +420,7 @@ class MainDialogTest : public QObject {
         QVERIFY(Button(IDC_INPUT_FROM)->isChecked());
         QCOMPARE(enabledIds(), (QList<int>{IDC_INPUT_FILE, IDC_BROWSE_INPUT}));
         for (QWidget* widget : all) {
-            if (widget != m_window->Control(IDC_OUTPUT_FILE) &&
-                widget != m_window->Control(IDC_BROWSE_OUTPUT)) {
+            if (widget != Control(IDC_OUTPUT_FILE) && widget != Control(IDC_BROWSE_OUTPUT)) {
                 QVERIFY2(widget->isEnabled(), widget->metaObject()->className());
             }
         }
@@ -821,7 +823,7 @@ class MainDialogTest : public QObject {
         QCOMPARE(QApplication::overrideCursor(), nullptr);  // the wait cursor gone with "&Calc"
         QCOMPARE(Result()->toPlainText(), results);
         if (focus != 0) {
-            QTRY_COMPARE(QApplication::focusWidget(), m_window->Control(focus));
+            QTRY_COMPARE(QApplication::focusWidget(), Control(focus));
         }
         QVERIFY(m_editorStarts.isEmpty());
         QVERIFY(!QFile::exists(FilePath(QStringLiteral("missing.txt"))));
@@ -859,8 +861,8 @@ class MainDialogTest : public QObject {
         QTRY_VERIFY(Button(IDC_OUTPUT_TO)->isChecked());
         QList<QWidget*> order;
         for (const ControlTemplate& control : FindDialogTemplate(IDD_QUORVANE_DIALOG)->controls) {
-            if ((control.style & WS_TABSTOP) && m_window->Control(control.id)->isEnabled()) {
-                order << m_window->Control(control.id);
+            if ((control.style & WS_TABSTOP) && Control(control.id)->isEnabled()) {
+                order << Control(control.id);
             }
         }
         qsizetype at = order.indexOf(Button(IDC_OUTPUT_TO));
@@ -1116,9 +1118,9 @@ class MainDialogTest : public QObject {
             QVERIFY(window.Open(dialog));
             QCOMPARE(window.ControlText(IDC_RESULT),
                      std::string("168.00   \r\n2.00   \r\n26.60   \r\n"));
-            QTest::keyClick(window.Control(IDC_EXPRESSION), Qt::Key_Escape);
-            QTRY_VERIFY(!window.Dialog().isVisible());
-            QCOMPARE(window.Dialog().result(), IDCANCEL);
+            QTest::keyClick(QtDialogWindowSeam::Control(window, IDC_EXPRESSION), Qt::Key_Escape);
+            QTRY_VERIFY(!QtDialogWindowSeam::Dialog(window).isVisible());
+            QCOMPARE(QtDialogWindowSeam::Dialog(window).result(), IDCANCEL);
         }
         init();
     }

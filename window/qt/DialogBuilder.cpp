@@ -123,6 +123,8 @@ QWidget* DialogControls::Find(int id) const {
     return nullptr;
 }
 
+QString ControlObjectName(int id) { return QStringLiteral("control%1").arg(id); }
+
 DialogControls BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate) {
     const QFont font = DialogFont(dialogTemplate);
     const DialogBaseUnits units = BaseUnitsOf(font);
@@ -141,6 +143,7 @@ DialogControls BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate
     QPushButton* defaultButton = nullptr;
     for (const ControlTemplate& control : dialogTemplate.controls) {
         QWidget* widget = MakeControl(control, &dialog);
+        widget->setObjectName(ControlObjectName(control.id));
         widget->setGeometry(ControlGeometry(control, *widget, units));
         if (auto* button = qobject_cast<QPushButton*>(widget); button && button->isDefault()) {
             defaultButton = button;

@@ -28,10 +28,15 @@ class DialogControls {
     std::vector<std::pair<int, QWidget*>> m_controls;
 };
 
+// The object name of the widget of the control `id`, by which a test finds it
+// among the dialog's children.
+QString ControlObjectName(int id);
+
 // Gives `dialog` the template's caption, font, fixed size and frame, and
 // creates its controls: edits (QPlainTextEdit when multi-line, else
 // QLineEdit), buttons (QGroupBox, QCheckBox or QPushButton by button style),
-// statics (QLabel with text or icon), named for assistive technology.
+// statics (QLabel with text or icon), each with its object name and named
+// for assistive technology.
 DialogControls BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate);
 
 }  // namespace quorvane::window::qt

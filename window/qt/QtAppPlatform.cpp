@@ -23,7 +23,7 @@ std::uintptr_t QtAppPlatform::WindowHandle(const DialogWindow& window) const {
     if (qtWindow == nullptr) {
         return 0;
     }
-    return static_cast<std::uintptr_t>(qtWindow->Dialog().internalWinId());
+    return qtWindow->NativeWindowId();
 }
 
 }  // namespace quorvane::window::qt

@@ -305,6 +305,10 @@ IconHandle QtDialogWindow::LoadAppIcon() {
     return IconResource(IDR_MAINFRAME).isNull() ? 0 : IDR_MAINFRAME;
 }
 
+std::uintptr_t QtDialogWindow::NativeWindowId() const {
+    return static_cast<std::uintptr_t>(m_dialog->internalWinId());
+}
+
 void QtDialogWindow::SetIcon(IconHandle icon, IconSize /*size: the icon holds both sizes*/) {
     m_dialog->setWindowIcon(IconResource(static_cast<int>(icon)));
 }

@@ -4,6 +4,7 @@
 
 #include <QIcon>
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -34,9 +35,8 @@ class QtDialogWindow final : public DialogWindow {
     // then hands it the start files; false when the initialisation already
     // ended it.
     bool Open(DialogEvents& events);
-    QDialog& Dialog() { return *m_dialog; }
-    const QDialog& Dialog() const { return *m_dialog; }
-    QWidget* Control(int id) const { return m_controls.Find(id); }
+    // The id of the dialog's native window; 0 until the dialog has been shown.
+    std::uintptr_t NativeWindowId() const;
 
     int DoModal(DialogEvents& events) override;
     void EndDialog(int result) override;
@@ -73,6 +73,10 @@ class QtDialogWindow final : public DialogWindow {
                      std::string_view inserted) override;
 
   private:
+    // Tests and benchmarks reach the dialog's widget through it, to drive
+    // its controls as a person does.
+    friend class QtDialogWindowSeam;
+
     void ConnectButtons();
     // Forgets the known text of a multi-line edit box whenever its document changes.
     void WatchEditTexts();
