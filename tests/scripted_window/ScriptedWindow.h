@@ -68,15 +68,6 @@ class ScriptedWindow : public DialogWindow {
     void ShowAboutBox() override { ++m_aboutBoxes; }
     quorvane::batch::LeadBytePredicate LeadByteTest() const override { return m_leadByteTest; }
 
-  protected:
-    bool IsEditControl(int id) const override;
-    std::string ReadControlText(int id) const override;
-    // A changed text puts the caret at the start; so does a replacement.
-    void SetWholeText(int id, std::string_view text) override;
-    bool ReplaceText(int id, std::size_t start, std::size_t removedLength,
-                     std::string_view inserted) override;
-
-  public:
     // --- The test as the user ---
     // Creates the window for the dialog: its initialisation runs, and when it
     // asks for it the first enabled tab stop gets the focus.
@@ -130,6 +121,14 @@ class ScriptedWindow : public DialogWindow {
     // Wait cursors that were on when the last message box appeared.
     int WaitCursorsAtMessage() const { return m_waitCursorsAtMessage; }
     int IconLoads() const { return m_iconLoads; }
+
+  protected:
+    bool IsEditControl(int id) const override;
+    std::string ReadControlText(int id) const override;
+    // A changed text puts the caret at the start; so does a replacement.
+    void SetWholeText(int id, std::string_view text) override;
+    bool ReplaceText(int id, std::size_t start, std::size_t removedLength,
+                     std::string_view inserted) override;
 
   private:
     Control& Find(int id);

@@ -62,7 +62,8 @@ class Win32DialogWindow : public DialogWindow {
     bool IsEditControl(int id) const override;
     std::string ReadControlText(int id) const override;
     void SetWholeText(int id, std::string_view text) override;
-    // In the control's UTF-16 units, which the known ANSI text converts to.
+    // The range goes to the control in its UTF-16 units, counted in the
+    // known ANSI text.
     bool ReplaceText(int id, std::size_t start, std::size_t removedLength,
                      std::string_view inserted) override;
 
