@@ -22,6 +22,7 @@
 #include "resource.h"
 
 using quorvane::window::qt::BuildDialog;
+using quorvane::window::qt::ControlObjectName;
 using quorvane::window::qt::DialogControls;
 using quorvane::window::qt::DialogFont;
 using quorvane::window::qt::DialogFontFaces;
@@ -78,6 +79,11 @@ class DialogBuilderTest : public QObject {
         for (std::size_t i = 0; i < built.size(); ++i) {
             QCOMPARE(built[i].first, dialogTemplate.controls[i].id);
             QCOMPARE(built[i].second->parentWidget(), m_dialog);
+            if (built[i].first != IDC_STATIC) {
+                // Found by its object name, as the tests find it.
+                QCOMPARE(m_dialog->findChild<QWidget*>(ControlObjectName(built[i].first)),
+                         built[i].second);
+            }
         }
     }
 
