@@ -9,30 +9,6 @@
 
 namespace quorvane::cli {
 
-namespace {
-
-// A warning kept: its kind, its token's length, its column, then its token.
-constexpr std::size_t kKeptWarningHead = 2 + sizeof(std::int32_t);
-
-void KeepWarning(std::string& kept, const engine::LineWarning& warning) {
-    char head[kKeptWarningHead];
-    head[0] = static_cast<char>(warning.kind);
-    head[1] = static_cast<char>(warning.length);
-    std::memcpy(head + 2, &warning.column, sizeof warning.column);
-    kept.append(head, sizeof head).append(warning.Token());
-}
-
-// Reads back the warning kept at `from`; returns where the next one starts.
-const char* TakeWarning(const char* from, engine::LineWarning& warning) {
-    warning.kind = static_cast<engine::WarningKind>(from[0]);
-    warning.length = static_cast<std::uint8_t>(from[1]);
-    std::memcpy(&warning.column, from + 2, sizeof warning.column);
-    std::memcpy(warning.text, from + kKeptWarningHead, warning.length);
-    return from + kKeptWarningHead + warning.length;
-}
-
-}  // namespace
-
 void KeptLines::Start(std::span<const char> part) {
     m_part = part;
     m_size = 0;
@@ -79,23 +55,17 @@ void KeptLines::EndLine(const batch::LineResult& line) {
 }
 
 void KeptLines::KeepWarnings(std::size_t record, std::span<const engine::LineWarning> warnings) {
-    m_warnedLines.push_back({record, warnings.size()});
-    for (const engine::LineWarning& warning : warnings) KeepWarning(m_warnings, warning);
+    m_warnedLines.push_back({record, m_warnings.size(), warnings.size()});
+    m_warnings.insert(m_warnings.end(), warnings.begin(), warnings.end());
 }
 
 void KeptLines::HandOn(batch::BatchSink& sink, std::size_t lineOffset) const {
     const char* pieces = m_pieces.data();
     auto warned = m_warnedLines.begin();
-    const char* keptWarnings = m_warnings.data();
-    std::vector<engine::LineWarning> warnings;  // of the line handed on, when it has some
     for (const char* at = m_lines.get(); at != m_lines.get() + m_size;) {
         std::span<const engine::LineWarning> lineWarnings;
         if (warned != m_warnedLines.end() && m_lines.get() + warned->record == at) {
-            warnings.resize(warned->count);
-            for (engine::LineWarning& warning : warnings) {
-                keptWarnings = TakeWarning(keptWarnings, warning);
-            }
-            lineWarnings = warnings;
+            lineWarnings = std::span(m_warnings).subspan(warned->first, warned->count);
             ++warned;
         }
         const Head& head = *std::launder(reinterpret_cast<const Head*>(at));

@@ -27,7 +27,7 @@ class KeptLines final : public batch::BatchSink {
 
     // The bytes kept.
     std::size_t Size() const {
-        return m_size + m_pieces.size() + m_warnings.size() +
+        return m_size + m_pieces.size() + m_warnings.size() * sizeof(engine::LineWarning) +
                m_warnedLines.size() * sizeof(WarnedLine);
     }
 
@@ -52,10 +52,11 @@ class KeptLines final : public batch::BatchSink {
     static_assert(sizeof(Head) == 32, "a head stays this small: the lines of a part are many");
 
     // A line that has warnings: few have any, so they are kept apart from
-    // the heads, in a few bytes each.
+    // the heads.
     struct WarnedLine {
         std::size_t record;  // where the line's record starts in m_lines
-        std::size_t count;   // its warnings, the next ones in m_warnings
+        std::size_t first;   // its first warning in m_warnings
+        std::size_t count;
     };
 
     // The bytes of a line's record: its head, then the bytes after it, up to
@@ -72,10 +73,10 @@ class KeptLines final : public batch::BatchSink {
     std::unique_ptr<char[]> m_lines;
     std::size_t m_size = 0;
     std::size_t m_capacity = 0;
-    std::string m_pieces;                   // the pieces of all long lines, in order
-    std::size_t m_piecesLength = 0;         // pieces of the line being read
-    std::vector<WarnedLine> m_warnedLines;  // in order
-    std::string m_warnings;                 // theirs, in order
+    std::string m_pieces;                         // the pieces of all long lines, in order
+    std::size_t m_piecesLength = 0;               // pieces of the line being read
+    std::vector<WarnedLine> m_warnedLines;        // in order
+    std::vector<engine::LineWarning> m_warnings;  // theirs, in order
 };
 
 }  // namespace quorvane::cli
