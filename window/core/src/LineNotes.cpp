@@ -63,9 +63,9 @@ std::optional<TokenPlace> LineNotes::TokenIn(std::string_view expressionText,
     const std::optional<TextLine> line = SameLine(expressionText, m_evaluatedText, note.lineNumber);
     if (!line) return std::nullopt;
     if (note.column <= 0) return TokenPlace{line->start, 0};
-    // The token never reaches past its line.
-    const std::size_t offset = std::min(static_cast<std::size_t>(note.column - 1), line->length);
-    return TokenPlace{line->start + offset, std::min(note.tokenLength, line->length - offset)};
+    // The line holds the bytes it held when it was evaluated, so the token
+    // lies within it.
+    return TokenPlace{line->start + static_cast<std::size_t>(note.column - 1), note.tokenLength};
 }
 
 std::optional<std::size_t> LineNotes::ResultLineIn(std::string_view resultText,
