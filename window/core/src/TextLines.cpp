@@ -30,9 +30,11 @@ std::optional<TextLine> FindLine(std::string_view text, std::size_t lineNumber) 
 
 std::size_t LineNumberAt(std::string_view text, std::size_t index) {
     std::size_t number = 1;
-    for (std::size_t i = 0; i < index && i < text.size(); ++i) {
+    char previous = '\0';
+    for (const char c : text.substr(0, index)) {
         // The LF of a CR LF pair ends no line of its own.
-        if (text[i] == '\r' || (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))) ++number;
+        if (c == '\r' || (c == '\n' && previous != '\r')) ++number;
+        previous = c;
     }
     return number;
 }
