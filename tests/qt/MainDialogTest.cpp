@@ -3,7 +3,6 @@
 // answered from the event loop.
 #include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QDropEvent>
 #include <QElapsedTimer>
 #include <QFile>
@@ -24,7 +23,6 @@
 #include <optional>
 
 #include "ModalAnswer.h"
-#include "ProgramArguments.h"
 #include "QtAppPlatform.h"
 #include "QtDialogWindow.h"
 #include "QtDialogWindowSeam.h"
@@ -37,8 +35,6 @@
 using quorvane::window::CQuorvaneApp;
 using quorvane::window::CQuorvaneDlg;
 using quorvane::window::HelpText;
-using quorvane::window::qt::ParseProgramArguments;
-using quorvane::window::qt::ProgramArguments;
 using quorvane::window::qt::QtAppPlatform;
 using quorvane::window::qt::QtDialogWindow;
 using quorvane::window::qt::QtDialogWindowSeam;
@@ -727,13 +723,6 @@ class MainDialogTest : public QObject {
         QCOMPARE(Selected(), QStringLiteral("3"));
         QCOMPARE(Result()->textCursor().blockNumber(), 2);
 
-        // F8 in the result box goes on from its caret's line.
-        QTest::mouseClick(Result()->viewport(), Qt::LeftButton, {},
-                          Result()->cursorRect(QTextCursor(Result()->document())).center());
-        QTest::keyClick(Result(), Qt::Key_F8);
-        QCOMPARE(QApplication::focusWidget(), Expression());
-        QCOMPARE(Selected(), QStringLiteral("sqr"));
-
         // The line "sqr(4)" removed: the lines after it are no longer where
         // they were evaluated.
         ClickLineEndOf(1);
@@ -992,45 +981,6 @@ class MainDialogTest : public QObject {
         init();
     }
 
-    // quorvane "my sums 算式.txt" other.txt, in the folder of the files: the
-    // window opens with the first taken as a picked input file.
-    void aFileNamedOnTheCommandLineIsTakenAtTheStart() {
-        cleanup();
-        const QString sums = FilePath(QStringLiteral("my sums 算式.txt"));
-        WriteFile(sums, "2+3\n\n4*4\n");
-        WriteFile(FilePath(QStringLiteral("other.txt")), "1+1\n");
-        const QString folder = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(m_files.path()));
-        std::string error;
-        const std::optional<ProgramArguments> arguments =
-            ParseProgramArguments({"my sums 算式.txt", "other.txt"}, error);
-        QVERIFY(QDir::setCurrent(folder));
-        QVERIFY(arguments.has_value());
-
-        QtAppPlatform platform(arguments->files);
-        QStringList seen;
-        const ModalAnswer look(ModalAnswer::Awaited::Modal, nullptr, [&seen](QWidget* dialog) {
-            for (QCheckBox* box : dialog->findChildren<QCheckBox*>()) {
-                seen << box->text() + (box->isChecked() ? " ticked" : " clear");
-            }
-            for (QWidget* widget : dialog->findChildren<QWidget*>()) {
-                const QString name = widget->accessibleName();
-                if (auto* line = qobject_cast<QLineEdit*>(widget)) {
-                    seen << name + (line->isEnabled() ? ": " : " (disabled): ") + line->text();
-                } else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
-                    seen << name + ": " + edit->toPlainText();
-                }
-            }
-            dialog->close();
-        });
-        CQuorvaneApp app(platform);
-        app.InitInstance();
-        QCOMPARE(seen, (QStringList{"&Input From ticked", "&Output To clear",
-                                    "Expression: 2+3\n\n4*4\n", "Results: 5.00   \n16.00   \n",
-                                    "Input file: " + sums, "Output file (disabled): "}));
-        init();
-    }
-
     // A start file that does not exist: its message over the open dialog,
     // which then evaluates a typed line once "&Input From" is cleared.
     void aMissingStartFileIsReportedAndTheDialogGoesOn() {
@@ -1055,7 +1005,6 @@ class MainDialogTest : public QObject {
     // Drags dropped on the window, as the window system delivers them: an
     // enter, then the drop, both offering a copy or a move.
     void dropOnTheWindow_data() {
-        QTest::addColumn<bool>("onExpressionBox");  // else on the dialog
         QTest::addColumn<QList<QUrl>>("urls");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("taken");  // the input file taken; empty: refused
@@ -1063,18 +1012,12 @@ class MainDialogTest : public QObject {
         const QUrl file = QUrl::fromLocalFile(sums);
         const QUrl other = QUrl::fromLocalFile(FilePath(QStringLiteral("other.txt")));
         const QUrl remote(QStringLiteral("https://example.org/sums.txt"));
-        QTest::newRow("a file on the dialog") << false << QList<QUrl>{file} << "" << sums;
-        QTest::newRow("a file with its path as text, on the expression box")
-            << true << QList<QUrl>{file} << sums << sums;
         QTest::newRow("a remote URL and two files: the first file")
-            << false << QList<QUrl>{remote, file, other} << "" << sums;
-        QTest::newRow("text: refused") << false << QList<QUrl>{} << "6*7"
+            << QList<QUrl>{remote, file, other} << "" << sums;
+        QTest::newRow("text: refused") << QList<QUrl>{} << "6*7"
                                        << "";
-        QTest::newRow("a remote URL: refused") << false << QList<QUrl>{remote} << ""
-                                               << "";
     }
     void dropOnTheWindow() {
-        QFETCH(bool, onExpressionBox);
         QFETCH(QList<QUrl>, urls);
         QFETCH(QString, text);
         QFETCH(QString, taken);
@@ -1085,7 +1028,7 @@ class MainDialogTest : public QObject {
         if (!text.isEmpty()) {
             data.setText(text);
         }
-        QWidget* target = onExpressionBox ? Expression()->viewport() : Dialog();
+        QWidget* target = Dialog();
         const QPoint at = target->rect().center();
         const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
         QDragEnterEvent enter(at, offered, &data, Qt::LeftButton, Qt::NoModifier);
