@@ -3,6 +3,7 @@
 // answered from the event loop.
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QDropEvent>
 #include <QElapsedTimer>
 #include <QFile>
@@ -23,6 +24,7 @@
 #include <optional>
 
 #include "ModalAnswer.h"
+#include "ProgramArguments.h"
 #include "QtAppPlatform.h"
 #include "QtDialogWindow.h"
 #include "QtDialogWindowSeam.h"
@@ -35,6 +37,8 @@
 using quorvane::window::CQuorvaneApp;
 using quorvane::window::CQuorvaneDlg;
 using quorvane::window::HelpText;
+using quorvane::window::qt::ParseProgramArguments;
+using quorvane::window::qt::ProgramArguments;
 using quorvane::window::qt::QtAppPlatform;
 using quorvane::window::qt::QtDialogWindow;
 using quorvane::window::qt::QtDialogWindowSeam;
@@ -978,6 +982,45 @@ class MainDialogTest : public QObject {
         CQuorvaneApp app(platform);
         QVERIFY(!app.InitInstance());
         QCOMPARE(title, QStringLiteral("ExprQuorvane V1.6.5"));
+        init();
+    }
+
+    // quorvane "my sums 算式.txt" other.txt, in the folder of the files: the
+    // window opens with the first taken as a picked input file.
+    void aFileNamedOnTheCommandLineIsTakenAtTheStart() {
+        cleanup();
+        const QString sums = FilePath(QStringLiteral("my sums 算式.txt"));
+        WriteFile(sums, "2+3\n\n4*4\n");
+        WriteFile(FilePath(QStringLiteral("other.txt")), "1+1\n");
+        const QString folder = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_files.path()));
+        std::string error;
+        const std::optional<ProgramArguments> arguments =
+            ParseProgramArguments({"my sums 算式.txt", "other.txt"}, error);
+        QVERIFY(QDir::setCurrent(folder));
+        QVERIFY(arguments.has_value());
+
+        QtAppPlatform platform(arguments->files);
+        QStringList seen;
+        const ModalAnswer look(ModalAnswer::Awaited::Modal, nullptr, [&seen](QWidget* dialog) {
+            for (QCheckBox* box : dialog->findChildren<QCheckBox*>()) {
+                seen << box->text() + (box->isChecked() ? " ticked" : " clear");
+            }
+            for (QWidget* widget : dialog->findChildren<QWidget*>()) {
+                const QString name = widget->accessibleName();
+                if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+                    seen << name + (line->isEnabled() ? ": " : " (disabled): ") + line->text();
+                } else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
+                    seen << name + ": " + edit->toPlainText();
+                }
+            }
+            dialog->close();
+        });
+        CQuorvaneApp app(platform);
+        app.InitInstance();
+        QCOMPARE(seen, (QStringList{"&Input From ticked", "&Output To clear",
+                                    "Expression: 2+3\n\n4*4\n", "Results: 5.00   \n16.00   \n",
+                                    "Input file: " + sums, "Output file (disabled): "}));
         init();
     }
 
