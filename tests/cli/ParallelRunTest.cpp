@@ -113,9 +113,6 @@ INSTANTIATE_TEST_SUITE_P(
                      Repeat(kManyLines, 60) + std::string(kLongLine + 5, '\t') + "7",
                      kLongLine + 1024},
         ParallelCase{"ValuesOfManyDigits", Repeat("exp(700)\npow(9,30)\n0-exp(46)\n1\n", 100), 32},
-        ParallelCase{"WarningsAmongErrors",
-                     Repeat("sqr(4)\n8/0\n2 x 3=4 // y\n1\r\n" + Repeat("x ", 300) + "\n", 40),
-                     1024},
         ParallelCase{"ErrorInTheMiddle", Repeat("1\n", 500) + "5/0\n" + Repeat("2\n", 500), 32},
         ParallelCase{"TextEndsAtNul",
                      kManyLines +

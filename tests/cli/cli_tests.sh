@@ -88,8 +88,6 @@ expect_diagnostics "$work/doubtful.txt" "$doubtful_values" warnings "$(warned "$
     "$work/doubtful.txt"
 expect_diagnostics "$work/doubtful.txt" "$doubtful_values" no-warnings \
     "$(warned '(standard input)' | grep -v ': warning: ')" -w
-expect_diagnostics "$work/doubtful.txt" "$doubtful_values" long-no-warnings \
-    "$(warned '(standard input)' | grep -v ': warning: ')" --no-warnings
 expect_diagnostics "$work/doubtful.txt" "$doubtful_values" quiet-warnings "" -q
 
 # expect_error NAME EXPECTED_MESSAGE ARGS...  (exit 2, message on standard error, nothing on standard output)

@@ -230,14 +230,4 @@ TEST_P(GivenFilesTest, TheFirstIsTakenAsAPickedInputFile) {
 
 INSTANTIATE_TEST_SUITE_P(FileOptions, GivenFilesTest, ::testing::ValuesIn(kGivenFiles), CaseName());
 
-TEST_F(FileOptionsTest, NoFileGivenChangesNothing) {
-    Open();
-    const std::map<int, bool> before = EnabledStates();
-    window.OpenFiles({});
-    EXPECT_EQ(EnabledStates(), before);
-    EXPECT_FALSE(window.IsChecked(IDC_INPUT_FROM));
-    EXPECT_EQ(Text(IDC_RESULT), kSampleResults);
-    EXPECT_TRUE(window.Messages().empty());
-}
-
 }  // namespace

@@ -53,16 +53,11 @@ struct NoteCase {
 const NoteCase kNoteCases[] = {
     {"DoubleClickOnTheFirstNote", "", IDC_RESULT, kResultLine[1] + 20, Act::DoubleClick, kSqr,
      std::nullopt},
-    {"DoubleClickOnTheLastNote", "", IDC_RESULT, kResultLine[4], Act::DoubleClick, kSlash,
-     std::nullopt},
     {"DoubleClickOnALineWithoutNote", "", IDC_RESULT, kResultLine[3] + 2, Act::DoubleClick,
      std::nullopt, std::nullopt},
     {"F8FromTheFirstLine", "", IDC_EXPRESSION, 2, Act::F8, kSqr, kResultLine[1]},
     {"F8FromTheFirstNote", "", IDC_EXPRESSION, kSqr.caret, Act::F8, kThree, kResultLine[2]},
-    {"F8FromTheSecondNote", "", IDC_EXPRESSION, kThree.caret, Act::F8, kSlash, kResultLine[4]},
     {"F8FromTheLastNoteWraps", "", IDC_EXPRESSION, kSlash.caret, Act::F8, kSqr, kResultLine[1]},
-    {"ShiftF8FromTheLastNote", "", IDC_EXPRESSION, kSlash.caret, Act::ShiftF8, kThree,
-     kResultLine[2]},
     {"ShiftF8FromTheFirstNoteWraps", "", IDC_EXPRESSION, kSqr.anchor, Act::ShiftF8, kSlash,
      kResultLine[4]},
     {"F8InTheResultBoxAfterALineWithoutNote", "", IDC_RESULT, kResultLine[3], Act::F8, kSlash,
@@ -73,10 +68,6 @@ const NoteCase kNoteCases[] = {
      kResultLine[1]},
     {"F8ToALineThatWasRemovedDoesNothing", "1+1\r\n\r\n2 3\r\n5*5\r\n  1/0", IDC_EXPRESSION, 0,
      Act::F8, std::nullopt, std::nullopt},
-    {"F8ToALineThatChangedDoesNothing", "1+1\r\nsqr(9)\r\n\r\n2 3", IDC_EXPRESSION, 0, Act::F8,
-     std::nullopt, std::nullopt},
-    {"DoubleClickOnANoteWhoseLineWasRemovedDoesNothing", "1+1\r\n\r\n2 3", IDC_RESULT,
-     kResultLine[1], Act::DoubleClick, std::nullopt, std::nullopt},
 };
 
 class NoteNavigationTest : public DialogTest, public ::testing::WithParamInterface<NoteCase> {};
@@ -122,24 +113,6 @@ TEST_P(NoteNavigationTest, SelectsTheTokenOfTheNoteOrNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Notes, NoteNavigationTest, ::testing::ValuesIn(kNoteCases), CaseName());
-
-TEST_F(DialogTest, AResultLineEditedAfterCalcLeadsNowhere) {
-    Open();
-    window.Type(IDC_EXPRESSION, kExpression);
-    window.Click(IDOK);
-    std::string results(kResults);
-    results.insert(kResultLine[1], "0");
-    window.Type(IDC_RESULT, results);
-    window.PlaceCaret(IDC_EXPRESSION, 0);
-
-    window.DoubleClick(IDC_RESULT, kResultLine[1] + 3);
-    window.PressStepKey(IDC_RESULT, StepDirection::Forward);
-    EXPECT_EQ(window.At(IDC_EXPRESSION).caret, 0u);
-    EXPECT_EQ(window.Focus(), IDC_RESULT);
-    // The lines the edit left alone still lead to their notes.
-    window.DoubleClick(IDC_RESULT, kResultLine[2] + 1 + 3);
-    EXPECT_EQ(ExpressionSelection(window), kThree);
-}
 
 TEST_F(DialogTest, LoneCrAndLfEndLinesAsTheRunCountsThem) {
     Open();

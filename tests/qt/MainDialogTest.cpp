@@ -727,13 +727,6 @@ class MainDialogTest : public QObject {
         QCOMPARE(Selected(), QStringLiteral("3"));
         QCOMPARE(Result()->textCursor().blockNumber(), 2);
 
-        // F8 in the result box goes on from its caret's line.
-        QTest::mouseClick(Result()->viewport(), Qt::LeftButton, {},
-                          Result()->cursorRect(QTextCursor(Result()->document())).center());
-        QTest::keyClick(Result(), Qt::Key_F8);
-        QCOMPARE(QApplication::focusWidget(), Expression());
-        QCOMPARE(Selected(), QStringLiteral("sqr"));
-
         // The line "sqr(4)" removed: the lines after it are no longer where
         // they were evaluated.
         ClickLineEndOf(1);
@@ -1055,7 +1048,6 @@ class MainDialogTest : public QObject {
     // Drags dropped on the window, as the window system delivers them: an
     // enter, then the drop, both offering a copy or a move.
     void dropOnTheWindow_data() {
-        QTest::addColumn<bool>("onExpressionBox");  // else on the dialog
         QTest::addColumn<QList<QUrl>>("urls");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("taken");  // the input file taken; empty: refused
@@ -1063,18 +1055,12 @@ class MainDialogTest : public QObject {
         const QUrl file = QUrl::fromLocalFile(sums);
         const QUrl other = QUrl::fromLocalFile(FilePath(QStringLiteral("other.txt")));
         const QUrl remote(QStringLiteral("https://example.org/sums.txt"));
-        QTest::newRow("a file on the dialog") << false << QList<QUrl>{file} << "" << sums;
-        QTest::newRow("a file with its path as text, on the expression box")
-            << true << QList<QUrl>{file} << sums << sums;
         QTest::newRow("a remote URL and two files: the first file")
-            << false << QList<QUrl>{remote, file, other} << "" << sums;
-        QTest::newRow("text: refused") << false << QList<QUrl>{} << "6*7"
+            << QList<QUrl>{remote, file, other} << "" << sums;
+        QTest::newRow("text: refused") << QList<QUrl>{} << "6*7"
                                        << "";
-        QTest::newRow("a remote URL: refused") << false << QList<QUrl>{remote} << ""
-                                               << "";
     }
     void dropOnTheWindow() {
-        QFETCH(bool, onExpressionBox);
         QFETCH(QList<QUrl>, urls);
         QFETCH(QString, text);
         QFETCH(QString, taken);
@@ -1085,7 +1071,7 @@ class MainDialogTest : public QObject {
         if (!text.isEmpty()) {
             data.setText(text);
         }
-        QWidget* target = onExpressionBox ? Expression()->viewport() : Dialog();
+        QWidget* target = Dialog();
         const QPoint at = target->rect().center();
         const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
         QDragEnterEvent enter(at, offered, &data, Qt::LeftButton, Qt::NoModifier);
