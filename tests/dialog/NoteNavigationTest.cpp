@@ -55,6 +55,8 @@ const NoteCase kNoteCases[] = {
      std::nullopt},
     {"DoubleClickOnALineWithoutNote", "", IDC_RESULT, kResultLine[3] + 2, Act::DoubleClick,
      std::nullopt, std::nullopt},
+    {"DoubleClickInTheExpressionBox", "", IDC_EXPRESSION, kResultLine[1] + 11, Act::DoubleClick,
+     std::nullopt, std::nullopt},
     {"F8FromTheFirstLine", "", IDC_EXPRESSION, 2, Act::F8, kSqr, kResultLine[1]},
     {"F8FromTheFirstNote", "", IDC_EXPRESSION, kSqr.caret, Act::F8, kThree, kResultLine[2]},
     {"F8FromTheLastNoteWraps", "", IDC_EXPRESSION, kSlash.caret, Act::F8, kSqr, kResultLine[1]},

@@ -215,6 +215,8 @@ TEST(EvaluateLine, WarningsOfDoubtfulLines) {
         {"1.1E+1", {"1: '1.1E' is not a number; taken as 0"}},
         {"2 3", {"3: missing operator before '3'"}},
         {"2)+5", {"2: ')' without '('; the rest of the line is ignored"}},
+        {"2 3)+1",
+         {"3: missing operator before '3'", "4: ')' without '('; the rest of the line is ignored"}},
         {"3=4", {"2: nothing is assigned: the left of '=' is not a name"}},
         {filler + "X+1", {"1021: 'X' has no value; taken as 0"}},
         {"X=5, X*2", {}},
