@@ -13,12 +13,11 @@
 
 namespace {
 
-enum class Act { End, ClickLineEnd, Type, Undo, Click, AnswerMessage, Enter, SeeArrow };
+enum class Act { End, ClickLineEnd, Type, Undo, Click, AnswerMessage };
 
 // One thing the person does: click at the end of a line of the expression
-// box, type, press Ctrl+Z, click a control, click OK on the message box
-// that is open, press Enter, which evaluates, or see the arrow where the
-// pointer stands on a button.
+// box, type, press Ctrl+Z, click a control, or click OK on the message box
+// that is open.
 struct Step {
     Act act;
     int value;  // the line, or the control id
@@ -30,8 +29,6 @@ constexpr Step Type(const wchar_t* text) { return {Act::Type, 0, text}; }
 constexpr Step Click(int id) { return {Act::Click, id, nullptr}; }
 constexpr Step kAnswerMessage{Act::AnswerMessage, 0, nullptr};
 constexpr Step kUndo{Act::Undo, 0, nullptr};
-constexpr Step kEnter{Act::Enter, 0, nullptr};
-constexpr Step kSeeArrow{Act::SeeArrow, 0, nullptr};
 
 // Each journey starts with the program as it opens; afterwards "&Output To"
 // is ticked (if a step has not), the output file's name typed and "&Calc"
@@ -66,13 +63,6 @@ constexpr Journey kJourneys[] = {
      kSampleWithSeventeenTimesTwoOutput},
     {"typed at the end of a line, \"&Output To\", then keypad \"*\" and \"2\"",
      {ClickLineEnd(2), Type(L"7"), Click(IDC_OUTPUT_TO), Click(IDC_KEY_MULTIPLY), Click(IDC_KEY_2)},
-     kSampleWithSeventeenTimesTwo,
-     kSampleWithSeventeenTimesTwoOutput},
-    // A click lets the pointer go as it acts, and the pointer then shows its
-    // control's cursor again; the keys do not.
-    {"typed at the end of a line, Enter, the arrow on a button, then keypad \"*\" and \"2\"",
-     {ClickLineEnd(2), Type(L"7"), Click(IDC_INPUT_FROM), Click(IDC_INPUT_FROM), kEnter, kSeeArrow,
-      Click(IDC_KEY_MULTIPLY), Click(IDC_KEY_2)},
      kSampleWithSeventeenTimesTwo,
      kSampleWithSeventeenTimesTwoOutput},
     {"typed at the end of a line, a message box closed, then keypad \"*\" and \"2\"",
@@ -112,27 +102,6 @@ bool ClickMessageOk(QuorvaneProcess& program, UserInput& input) {
     return box != nullptr && input.Click(GetDlgItem(box, IDOK));
 }
 
-// Presses Enter; taken in once the results have changed.
-bool PressEnter(const QuorvaneProcess& program, UserInput& input) {
-    const std::string results = program.Text(IDC_RESULT);
-    return input.Press(VK_RETURN) && WaitUntil([&] { return program.Text(IDC_RESULT) != results; });
-}
-
-HCURSOR ShownCursor() {
-    CURSORINFO cursor{};
-    cursor.cbSize = sizeof cursor;
-    return GetCursorInfo(&cursor) ? cursor.hCursor : nullptr;
-}
-
-// The pointer on a button shows the button's own cursor, the arrow: the one
-// the button gives it again when it moves there. A wait cursor left behind
-// would give way to it. (Cursor handles differ from process to process: the
-// driver's arrow is not the program's.)
-bool SeesArrow(UserInput& input) {
-    const HCURSOR standing = ShownCursor();
-    return standing != nullptr && input.Nudge() && ShownCursor() == standing;
-}
-
 bool Do(const Step& step, QuorvaneProcess& program, UserInput& input) {
     switch (step.act) {
         case Act::ClickLineEnd:
@@ -146,10 +115,6 @@ bool Do(const Step& step, QuorvaneProcess& program, UserInput& input) {
             return input.Click(program.Control(step.value));
         case Act::AnswerMessage:
             return ClickMessageOk(program, input);
-        case Act::Enter:
-            return PressEnter(program, input);
-        case Act::SeeArrow:
-            return SeesArrow(input);
         case Act::End:
             break;
     }
@@ -236,7 +201,7 @@ POINT CharacterPoint(HWND edit, WPARAM position) {
 
 // The notes of the result box: faulty lines typed, "&Calc", a double-click
 // on a note, F8 and Shift+F8 round the three noted lines, then a noted line
-// removed, after which the keys and the double-click do no harm.
+// removed, after which the keys do no harm.
 void RunNoteJourney(Checker& check, const TestContext& context) {
     check.Case("journeys: from the notes to the tokens at fault");
     ParkPointer();
@@ -261,19 +226,6 @@ void RunNoteJourney(Checker& check, const TestContext& context) {
                 "3.00   missing operator before '3' (column 3)\r\n"
                 "Error   division by zero (column 2)\r\n");
 
-    // Shift+F8 in the result box goes back from the line of its caret, not
-    // from the line of the expression box's caret (from there it gives "3"),
-    // and puts the result box's caret at the start of the note's line.
-    check.True("Shift+F8 in the result box from its first line wraps round to \"/\"",
-               input.ClickAt(result, CharacterPoint(result, 0)) && input.Press(VK_F8, VK_SHIFT) &&
-                   selects(19, 20));
-    check.Equal("the result box's caret", program.Selection16(IDC_RESULT).first, 118);
-    check.True("result box clicked", input.Click(result));
-    for (int i = 0; i < 4; ++i) input.Press(VK_PRIOR);
-    check.True("the result box paged back to its top", WaitUntil([&] {
-                   return SendWithTimeout(result, EM_GETFIRSTVISIBLELINE, 0, 0) == 0;
-               }));
-
     check.True("double-click on the note of \"sqr(4)\"",
                input.DoubleClickAt(result, CharacterPoint(result, 9)));
     check.True("\"sqr\" selected", selects(5, 8));
@@ -294,13 +246,6 @@ void RunNoteJourney(Checker& check, const TestContext& context) {
     // Typed after the keys: it goes in at the caret, over nothing selected.
     check.True("typed after F8 and Shift+F8", input.Type(L"+"));
     check.Equal("nothing was selected", program.Text(IDC_EXPRESSION), "1+1+\r\n2 3\r\n1/0");
-    // The result line of "2 3" (unit 71, in view since the last Shift+F8):
-    // that expression line is now the second, no longer the third.
-    check.True("double-click on the note of \"2 3\", now on another line",
-               input.DoubleClickAt(result, CharacterPoint(result, 71)));
-    check.True("the focus stays in the result box", program.Focus() == result);
-    check.True("the expression box's caret stays",
-               program.Selection16(IDC_EXPRESSION) == std::pair{4u, 4u});
 }
 
 }  // namespace
