@@ -13,11 +13,12 @@
 
 namespace {
 
-enum class Act { End, ClickLineEnd, Type, Undo, Click, AnswerMessage };
+enum class Act { End, ClickLineEnd, Type, Undo, Click, AnswerMessage, Enter, SeeArrow };
 
 // One thing the person does: click at the end of a line of the expression
-// box, type, press Ctrl+Z, click a control, or click OK on the message box
-// that is open.
+// box, type, press Ctrl+Z, click a control, click OK on the message box
+// that is open, press Enter, which evaluates, or see the arrow where the
+// pointer stands on a button.
 struct Step {
     Act act;
     int value;  // the line, or the control id
@@ -29,6 +30,8 @@ constexpr Step Type(const wchar_t* text) { return {Act::Type, 0, text}; }
 constexpr Step Click(int id) { return {Act::Click, id, nullptr}; }
 constexpr Step kAnswerMessage{Act::AnswerMessage, 0, nullptr};
 constexpr Step kUndo{Act::Undo, 0, nullptr};
+constexpr Step kEnter{Act::Enter, 0, nullptr};
+constexpr Step kSeeArrow{Act::SeeArrow, 0, nullptr};
 
 // Each journey starts with the program as it opens; afterwards "&Output To"
 // is ticked (if a step has not), the output file's name typed and "&Calc"
@@ -63,6 +66,13 @@ constexpr Journey kJourneys[] = {
      kSampleWithSeventeenTimesTwoOutput},
     {"typed at the end of a line, \"&Output To\", then keypad \"*\" and \"2\"",
      {ClickLineEnd(2), Type(L"7"), Click(IDC_OUTPUT_TO), Click(IDC_KEY_MULTIPLY), Click(IDC_KEY_2)},
+     kSampleWithSeventeenTimesTwo,
+     kSampleWithSeventeenTimesTwoOutput},
+    // A click lets the pointer go as it acts, and the pointer then shows its
+    // control's cursor again; the keys do not.
+    {"typed at the end of a line, Enter, the arrow on a button, then keypad \"*\" and \"2\"",
+     {ClickLineEnd(2), Type(L"7"), Click(IDC_INPUT_FROM), Click(IDC_INPUT_FROM), kEnter, kSeeArrow,
+      Click(IDC_KEY_MULTIPLY), Click(IDC_KEY_2)},
      kSampleWithSeventeenTimesTwo,
      kSampleWithSeventeenTimesTwoOutput},
     {"typed at the end of a line, a message box closed, then keypad \"*\" and \"2\"",
@@ -102,6 +112,27 @@ bool ClickMessageOk(QuorvaneProcess& program, UserInput& input) {
     return box != nullptr && input.Click(GetDlgItem(box, IDOK));
 }
 
+// Presses Enter; taken in once the results have changed.
+bool PressEnter(const QuorvaneProcess& program, UserInput& input) {
+    const std::string results = program.Text(IDC_RESULT);
+    return input.Press(VK_RETURN) && WaitUntil([&] { return program.Text(IDC_RESULT) != results; });
+}
+
+HCURSOR ShownCursor() {
+    CURSORINFO cursor{};
+    cursor.cbSize = sizeof cursor;
+    return GetCursorInfo(&cursor) ? cursor.hCursor : nullptr;
+}
+
+// The pointer on a button shows the button's own cursor, the arrow: the one
+// the button gives it again when it moves there. A wait cursor left behind
+// would give way to it. (Cursor handles differ from process to process: the
+// driver's arrow is not the program's.)
+bool SeesArrow(UserInput& input) {
+    const HCURSOR standing = ShownCursor();
+    return standing != nullptr && input.Nudge() && ShownCursor() == standing;
+}
+
 bool Do(const Step& step, QuorvaneProcess& program, UserInput& input) {
     switch (step.act) {
         case Act::ClickLineEnd:
@@ -115,6 +146,10 @@ bool Do(const Step& step, QuorvaneProcess& program, UserInput& input) {
             return input.Click(program.Control(step.value));
         case Act::AnswerMessage:
             return ClickMessageOk(program, input);
+        case Act::Enter:
+            return PressEnter(program, input);
+        case Act::SeeArrow:
+            return SeesArrow(input);
         case Act::End:
             break;
     }

@@ -106,6 +106,11 @@ bool UserInput::Click(HWND window) {
     return ClickAt(window, {(client.left + client.right) / 2, (client.top + client.bottom) / 2});
 }
 
+bool UserInput::Nudge() {
+    POINT cursor{};
+    return GetCursorPos(&cursor) && PointAt({cursor.x + 1, cursor.y});
+}
+
 bool UserInput::Type(std::wstring_view text) {
     HWND edit = m_program.Focus();
     const std::wstring before = WideWindowText(edit);

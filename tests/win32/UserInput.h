@@ -26,6 +26,8 @@ class UserInput {
     bool DoubleClickAt(HWND window, POINT clientPoint);
     // Clicks at the centre of the window.
     bool Click(HWND window);
+    // Moves the pointer one pixel to the right, as a hand resting on the mouse does.
+    bool Nudge();
     // Types the text into the edit control that has the focus, over its
     // selection; '\n' is a line break, typed as Ctrl+Enter.
     bool Type(std::wstring_view text);
