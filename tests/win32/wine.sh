@@ -52,8 +52,9 @@ run)
     group=$2
     program="Z:$(printf '%s' "$3" | tr / '\\')"
     # The program's home: a Chinese (PRC) system, whose ANSI code page is 936.
+    # The server is stopped, and waited for, so that the next run starts a new one.
     xvfb-run -a -s "$display" sh -c \
-        'LC_ALL=zh_CN.UTF-8 "$1" "$2" "$3" "$4"; status=$?; "$5" -k; exit $status' \
+        'LC_ALL=zh_CN.UTF-8 "$1" "$2" "$3" "$4"; status=$?; "$5" -k; "$5" -w; exit $status' \
         sh "$wine" "$driver" "$group" "$program" "$wineserver"
     ;;
 *)
