@@ -20,32 +20,37 @@ static_assert(kTableNameBytes <= kTextPadding);
 constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 constexpr bool IsDigitOrDot(char c) { return IsDigit(c) || c == '.'; }
 
-// What a byte does in a line being cut. The gathered classes come first; the
-// classes of a text's bytes, or-ed, tell an integer (all digits), a number
-// literal (digits and dots) and a name.
-enum CharClass : std::uint8_t {
-    kDigitByte = 0,     // part of a name or number
-    kDotByte = 1,       // part of a name or number
-    kNameByte = 2,      // part of a name
-    kOperatorChar = 3,  // a token of its own
-    kSeparator,         // blank or tab
-    kLineEnd,           // NUL or newline
+// What a byte does in a line being cut, in one byte: an operator character's
+// row, kSeparator, kLineEnd, or kGathered with the class of a byte that is
+// gathered into a name or number. The classes of a text's bytes, or-ed, tell
+// an integer (all digits), a number literal (digits and dots) and a name.
+enum GatheredClass : std::uint8_t {
+    kDigitByte = 0,
+    kDotByte = 1,
+    kNameByte = 2,
 };
+constexpr std::uint8_t kSeparator = 0x40;  // blank or tab
+constexpr std::uint8_t kLineEnd = 0x41;    // NUL or newline
+constexpr std::uint8_t kGathered = 0x80;   // or-ed with the byte's GatheredClass
 
-constexpr std::array<CharClass, 256> kCharClasses = [] {
-    std::array<CharClass, 256> classes{};
-    classes.fill(kNameByte);
+constexpr std::array<std::uint8_t, 256> kByteRoles = [] {
+    std::array<std::uint8_t, 256> roles{};
     for (int c = 0; c < 256; ++c) {
-        if (kOperatorChars[static_cast<std::size_t>(c)])
-            classes[static_cast<std::size_t>(c)] = kOperatorChar;
-        if (IsDigit(static_cast<char>(c))) classes[static_cast<std::size_t>(c)] = kDigitByte;
+        const auto byte = static_cast<std::size_t>(c);
+        if (kOperatorChars[byte]) {
+            roles[byte] = kRowsByByte[byte];
+        } else if (IsDigit(static_cast<char>(c))) {
+            roles[byte] = kGathered | kDigitByte;
+        } else {
+            roles[byte] = kGathered | kNameByte;
+        }
     }
-    classes['.'] = kDotByte;
-    classes[' '] = kSeparator;
-    classes['\t'] = kSeparator;
-    classes['\0'] = kLineEnd;
-    classes['\n'] = kLineEnd;
-    return classes;
+    roles['.'] = kGathered | kDotByte;
+    roles[' '] = kSeparator;
+    roles['\t'] = kSeparator;
+    roles['\0'] = kLineEnd;
+    roles['\n'] = kLineEnd;
+    return roles;
 }();
 
 // The form of a gathered text by the or of its bytes' classes.
@@ -64,12 +69,13 @@ static_assert([] {
     return true;
 }());
 
-// A raw token's form tells a row from a number literal and a name, and every
-// operator character has its row.
-static_assert(kTableRows <= kIntegerText);
+// A raw token's form tells a row from a number literal and a name; a byte's
+// role tells a row from the other roles, and every operator character has
+// its row.
+static_assert(kTableRows <= kIntegerText && kTableRows <= kSeparator);
 static_assert([] {
     for (int c = 0; c < 256; ++c) {
-        if (kCharClasses[static_cast<std::size_t>(c)] == kOperatorChar &&
+        if (kOperatorChars[static_cast<std::size_t>(c)] &&
             kRowsByByte[static_cast<std::size_t>(c)] == kNoRow) {
             return false;
         }
@@ -129,34 +135,35 @@ std::int32_t CExprEngine::SplitLine(const char* text, RawTokenList& raw) {
     RawToken* next = raw.tokens;
     const char* p = text;
     for (;;) {
-        CharClass kind = kCharClasses[static_cast<unsigned char>(*p)];
-        if (kind > kOperatorChar) {
-            if (kind == kLineEnd) break;
-            ++p;  // a blank or tab
+        std::uint8_t role = kByteRoles[static_cast<unsigned char>(*p)];
+        if (role == kSeparator) {
+            ++p;
             continue;
         }
+        if (role == kLineEnd) break;
         const auto column = static_cast<std::uint16_t>(p - text + 1);
         assert(column <= kLineLimit);
         if (next == std::end(raw.tokens)) {
             raw.count = kListRoom;
             return Fail(FailureReason::TooManyTokens, column);
         }
-        if (kind == kOperatorChar) {
-            *next++ = {column, 1, kRowsByByte[static_cast<unsigned char>(*p++)]};
+        if (role < kTableRows) {  // an operator character
+            *next++ = {column, 1, role};
+            ++p;
             continue;
         }
         const char* const start = p;
         std::uint8_t classes = 0;
         do {
-            classes |= kind;
-            kind = kCharClasses[static_cast<unsigned char>(*++p)];
-        } while (kind <= kNameByte);
+            classes |= role;
+            role = kByteRoles[static_cast<unsigned char>(*++p)];
+        } while (role >= kGathered);
         const auto length = static_cast<std::size_t>(p - start);
         if (length > kTokenLimit) {
             raw.count = static_cast<std::int32_t>(next - raw.tokens);
             return Fail(FailureReason::NameTooLong, column);
         }
-        *next++ = {column, static_cast<std::uint8_t>(length), kGatheredForms[classes]};
+        *next++ = {column, static_cast<std::uint8_t>(length), kGatheredForms[classes & 3]};
     }
     raw.count = static_cast<std::int32_t>(next - raw.tokens);
     return 1;
@@ -165,10 +172,9 @@ std::int32_t CExprEngine::SplitLine(const char* text, RawTokenList& raw) {
 std::size_t TokenLengthAt(std::string_view text, std::int32_t column) {
     if (column < 1 || static_cast<std::size_t>(column) > text.size()) return 0;
     const std::size_t start = static_cast<std::size_t>(column) - 1;
-    const CharClass first = kCharClasses[static_cast<unsigned char>(text[start])];
-    if (first == kOperatorChar) return 1;
+    if (kByteRoles[static_cast<unsigned char>(text[start])] < kTableRows) return 1;
     std::size_t end = start;
-    while (end < text.size() && kCharClasses[static_cast<unsigned char>(text[end])] <= kNameByte) {
+    while (end < text.size() && kByteRoles[static_cast<unsigned char>(text[end])] >= kGathered) {
         ++end;
     }
     return end - start;
