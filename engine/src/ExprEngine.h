@@ -46,6 +46,13 @@ struct RawToken {
     std::uint8_t form;
 };
 
+// A raw token's fields lie as a token's column, length and row do, so that
+// BuildTokens copies them over in one piece.
+static_assert(sizeof(RawToken) == 4 && offsetof(RawToken, length) == 2 &&
+              offsetof(RawToken, form) == 3);
+static_assert(offsetof(ExprItem, length) - offsetof(ExprItem, column) == 2 &&
+              offsetof(ExprItem, row) - offsetof(ExprItem, column) == 3);
+
 // The raw tokens of one line. Left uninitialised: only the first `count`
 // slots are ever read.
 struct RawTokenList {

@@ -3,6 +3,7 @@
 #include <bit>
 #include <cassert>
 #include <charconv>
+#include <cstddef>
 #include <cstring>
 #include <iterator>
 
@@ -212,13 +213,15 @@ DecimalPrefix ScanDecimalPrefix(std::string_view literal) {
     return prefix;
 }
 
+// 10^0 to 10^22, each exact in a double.
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
 // The value of the prefix, correctly rounded.
 double DecimalValue(const DecimalPrefix& prefix, std::string_view literal) {
     // An integer of at most 2^53 and a scale of at most 10^22 are exact in a
     // double, so one division gives the correctly rounded value.
-    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     if (prefix.digits <= 19 && prefix.mantissa <= (std::uint64_t{1} << 53) &&
         prefix.fractionDigits <= 22) {
         const double whole = static_cast<double>(prefix.mantissa);
@@ -244,10 +247,27 @@ constexpr std::uint64_t DigitsValue(std::uint64_t word) {
 static_assert(DigitsValue(0x3837363534333231) == 12345678);
 static_assert(DigitsValue(0x3039000000000000) == 90);  // "90" after six NULs
 
-// The value of a number literal (digits and dots only): the longest prefix
-// that forms a decimal number ("1.2.3" gives 1.2, "." gives 0).
+// The value of a number literal (digits and dots only) of `length` bytes at
+// `text`: the longest prefix that forms a decimal number ("1.2.3" gives 1.2,
+// "." gives 0). One of up to eight bytes with a single dot, the most common,
+// is read as one word: the bytes after it may be read. Its digits, the dot
+// taken out, are at most eight, so its integer and scale are exact and one
+// division gives the correctly rounded value.
 // Bench: EvaluateLine 12% faster than with std::from_chars alone (47 instructions per literal).
-double ReadNumberLiteral(std::string_view literal) {
+double ReadNumberLiteral(const char* text, std::size_t length) {
+    if (length <= sizeof(std::uint64_t) && length > 1) {
+        const std::uint64_t word = LoadWord(text) & (~std::uint64_t{0} >> (64 - 8 * length));
+        const std::uint64_t dots = ZeroBytes(word ^ ('.' * kEveryByte));
+        if ((dots & (dots - 1)) == 0) {  // a dot of its own, as its form says there is one
+            const int dotShift = std::countr_zero(dots) - 7;
+            const std::uint64_t below = word & ((std::uint64_t{1} << dotShift) - 1);
+            const std::uint64_t digits = below | (((word >> dotShift) >> 8) << dotShift);
+            const std::size_t fractionDigits = length - 1 - static_cast<std::size_t>(dotShift / 8);
+            const auto whole = static_cast<double>(DigitsValue(digits << (64 - 8 * (length - 1))));
+            return whole / kPowersOfTen[fractionDigits];
+        }
+    }
+    const std::string_view literal(text, length);
     return DecimalValue(ScanDecimalPrefix(literal), literal);
 }
 
@@ -255,7 +275,7 @@ double ReadNumberLiteral(std::string_view literal) {
 // One of up to eight digits, the most common, is read as one word: the bytes
 // after it may be read.
 double ReadIntegerLiteral(const char* text, std::size_t length) {
-    if (length > sizeof(std::uint64_t)) return ReadNumberLiteral({text, length});
+    if (length > sizeof(std::uint64_t)) return ReadNumberLiteral(text, length);
     // The digits in the top of the word, NULs below them.
     return static_cast<double>(DigitsValue(LoadWord(text) << (64 - 8 * length)));
 }
@@ -286,7 +306,7 @@ std::int32_t CExprEngine::BuildTokens(const RawTokenList& raw, TokenList& tokens
             if (row != kNameText) {
                 const double value = row == kIntegerText
                                          ? ReadIntegerLiteral(text, rawToken->length)
-                                         : ReadNumberLiteral({text, rawToken->length});
+                                         : ReadNumberLiteral(text, rawToken->length);
                 *token = {KIND_NUMBER, 0,     rawToken->column, rawToken->length,
                           kNoRow,      value, nullptr};
                 continue;
@@ -300,12 +320,18 @@ std::int32_t CExprEngine::BuildTokens(const RawTokenList& raw, TokenList& tokens
                           kNoRow,
                           0.0,
                           FindOrAddVariable({text, rawToken->length})};
-                continue;
+            } else {
+                *token = kRowTokens[row];
+                token->column = rawToken->column;
+                token->length = rawToken->length;
             }
+            continue;
         }
+        // An operator character: the row's token, with the raw token's
+        // column, length and form, which is that row, laid over its own.
         *token = kRowTokens[row];
-        token->column = rawToken->column;
-        token->length = rawToken->length;
+        std::memcpy(reinterpret_cast<char*>(token) + offsetof(ExprItem, column), rawToken,
+                    sizeof(RawToken));
     }
     tokens.count = raw.count;
     return 1;
