@@ -23,7 +23,7 @@ inline constexpr std::uint8_t kNoRow = 0xFF;
 // The record once had `ivalue`, `value` rounded; it went dead when "%" and ROUND moved to doubles.
 struct ExprItem {
     std::int16_t kind;  // an ItemKind
-    std::int16_t prec;  // precedence; own-value flag of variables (kOwnValue)
+    std::int16_t prec;  // precedence; own-value flag of operands (kOwnValue)
     // Token: the 1-based byte column of its first character in the line, and
     // the length of its text there.
     std::uint16_t column;

@@ -29,7 +29,9 @@ LineOutcome Failed(const StepFailure& failure) {
 
 // The reason the operator refuses its right operand of value b, or None.
 FailureReason Refusal(const ExprItem& op, double b) {
-    switch (RowOf(op).right) {
+    const RightOperand right = RowOf(op).right;
+    if (right == RightOperand::Any) return FailureReason::None;
+    switch (right) {
         case RightOperand::Any:
             break;
         case RightOperand::Nonzero:
@@ -91,26 +93,24 @@ std::int32_t CExprEngine::EvaluateStatements(StatementList& statements, double& 
             PushItem(stack, item);
             continue;
         }
-        ExprItem* target = nullptr;
-        double v = 0.0;
+        // The operation's result goes into the record of its left (or only)
+        // operand, which stays on the stack in its place.
         if (kind == KIND_OPERATOR) {
             // Without a right operand there is no left one either.
             if (stack.count < 2) return Fail(FailureReason::MissingOperand, item->column);
             const ExprItem* right = PopItem(stack);
-            target = PopItem(stack);
+            ExprItem* target = stack.items[stack.count - 1];
             const FailureReason refusal = Refusal(*item, OperandValue(*right));
             if (refusal != FailureReason::None) return Fail(refusal, item->column);
-            v = ApplyOperation(*item, *target, right);
+            target->value = ApplyOperation(*item, *target, right);
+            target->prec = kOwnValue;
         } else if (kind == KIND_FUNCTION) {
-            target = PopItem(stack);
-            if (target == nullptr) return Fail(FailureReason::MissingOperand, item->column);
-            v = ApplyOperation(*item, *target, nullptr);
-        } else {  // an unmatched "(" left by the converter
-            continue;
+            if (stack.count < 1) return Fail(FailureReason::MissingOperand, item->column);
+            ExprItem* target = stack.items[stack.count - 1];
+            target->value = ApplyOperation(*item, *target, nullptr);
+            target->prec = kOwnValue;
         }
-        target->value = v;
-        if (target->kind == KIND_VARIABLE) target->prec = kOwnValue;
-        PushItem(stack, target);
+        // Anything else is an unmatched "(" left by the converter.
     }
     // The line's value is the record on top; a list without any record, such
     // as that of "()", has none.
