@@ -271,12 +271,27 @@ double ReadNumberLiteral(const char* text, std::size_t length) {
     return DecimalValue(ScanDecimalPrefix(literal), literal);
 }
 
+// The value of up to four digits read as one 32-bit word, the first digit in
+// its lowest byte and NULs before it: pairs, then both pairs.
+constexpr std::uint32_t ShortDigitsValue(std::uint32_t word) {
+    word &= 0x0F0F0F0F;
+    word = word * 10 + (word >> 8);
+    return ((word & 0x00FF00FF) * (1 + (100 << 16))) >> 16 & 0xFFFF;
+}
+static_assert(ShortDigitsValue(0x34333231) == 1234);
+static_assert(ShortDigitsValue(0x39000000) == 9);  // "9" after three NULs
+
 // The value of an integer literal (digits alone) of `length` bytes at `text`.
-// One of up to eight digits, the most common, is read as one word: the bytes
-// after it may be read.
+// One of up to eight digits, the most common, is read as one word, one of up
+// to four as a half word: the bytes after it may be read.
 double ReadIntegerLiteral(const char* text, std::size_t length) {
-    if (length > sizeof(std::uint64_t)) return ReadNumberLiteral(text, length);
     // The digits in the top of the word, NULs below them.
+    if (length <= sizeof(std::uint32_t)) {
+        std::uint32_t word;
+        std::memcpy(&word, text, sizeof word);
+        return static_cast<double>(ShortDigitsValue(word << (32 - 8 * length)));
+    }
+    if (length > sizeof(std::uint64_t)) return ReadNumberLiteral(text, length);
     return static_cast<double>(DigitsValue(LoadWord(text) << (64 - 8 * length)));
 }
 
