@@ -342,11 +342,14 @@ std::int32_t CExprEngine::BuildTokens(const RawTokenList& raw, TokenList& tokens
             }
             continue;
         }
-        // An operator character: the row's token, with the raw token's
-        // column, length and form, which is that row, laid over its own.
-        *token = kRowTokens[row];
+        // An operator character: the row's kind and precedence, then the raw
+        // token's column, length and form, which is that row, in one copy.
+        token->kind = kRowTokens[row].kind;
+        token->prec = kRowTokens[row].prec;
         std::memcpy(reinterpret_cast<char*>(token) + offsetof(ExprItem, column), rawToken,
                     sizeof(RawToken));
+        token->value = 0.0;
+        token->ref = nullptr;
     }
     tokens.count = raw.count;
     return 1;
