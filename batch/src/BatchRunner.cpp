@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "LongLine.h"
-#include "batch/ResultFormat.h"
 
 namespace quorvane::batch {
 
@@ -97,8 +96,7 @@ void BatchRunner::EndLongLine() {
 }
 
 void BatchRunner::Hand(std::string_view text, const engine::LineOutcome& outcome) {
-    char buffer[kValueTextRoom];
-    m_sink.EndLine({text, outcome, FormatOutcome(outcome, buffer), m_lineNumber, m_warnings});
+    m_sink.EndLine({text, outcome, m_lineNumber, m_warnings});
 }
 
 }  // namespace quorvane::batch
