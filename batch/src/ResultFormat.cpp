@@ -1,5 +1,6 @@
 #include "batch/ResultFormat.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <charconv>
@@ -10,23 +11,6 @@
 namespace quorvane::batch {
 
 namespace {
-
-// The two digits of 0 to 99, in order: "00", "01", ... "99".
-constexpr std::array<char, 200> kDigitPairs = [] {
-    std::array<char, 200> digits{};
-    for (int i = 0; i < 100; ++i) {
-        digits[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
-        digits[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
-    }
-    return digits;
-}();
-
-// Writes two decimal digits of n, 0 to 99, backwards, ending before `end`.
-char* WriteTwoDigitsBackwards(char* end, std::uint64_t n) {
-    end -= 2;
-    std::memcpy(end, kDigitPairs.data() + 2 * n, 2);
-    return end;
-}
 
 // 1, 10, ... 10^8.
 constexpr std::array<std::uint32_t, 9> kPowersOfTen = {1,      10,      100,      1000,     10000,
@@ -66,31 +50,39 @@ std::uint64_t EightDigits(std::uint64_t n) {
     return lanes | 0x3030303030303030;
 }
 
-// Writes the decimal digits of n at `to`; returns where they end. Below 10^8
-// all eight digits are made at once and stored with one word, of which the
-// bytes after the digits are left behind as they fall: how many digits a
-// value has is then no branch that varies from value to value.
-char* WriteDigits(char* to, std::uint64_t n) {
-    if (n < 100000000) {
-        const int count = DigitCount(static_cast<std::uint32_t>(n));
-        const std::uint64_t digits = EightDigits(n) >> (8 * (8 - count));
-        std::memcpy(to, &digits, sizeof digits);
-        return to + count;
-    }
-    int count = 9;
-    for (std::uint64_t rest = n / 1000000000; rest != 0; rest /= 10) ++count;
-    char* const end = to + count;
-    char* p = end;
-    while (n >= 100) {
-        p = WriteTwoDigitsBackwards(p, n % 100);
-        n /= 100;
-    }
-    if (n >= 10) {
-        WriteTwoDigitsBackwards(p, n);
-    } else {
-        p[-1] = static_cast<char>('0' + n);
-    }
-    return end;
+// The hundredths of the values below 10^6, the most a value has, which are
+// written in one word.
+constexpr std::uint64_t kWordHundredths = 100000000;
+
+// Writes n hundredths, below kWordHundredths, with two decimals at `to`,
+// which has room for 16 bytes; returns where the text ends. All eight digits
+// are made at once and stored with one word, of which the bytes after the
+// digits are left behind as they fall; the two decimals are then stored one
+// byte further on, after the point: how many digits a value has is no branch
+// that varies from value to value.
+char* WriteHundredths(char* to, std::uint64_t n) {
+    // At least one digit before the point.
+    const int count = DigitCount(static_cast<std::uint32_t>(std::max<std::uint64_t>(n, 100)));
+    const std::uint64_t digits = EightDigits(n) >> (8 * (8 - count));
+    const int integerDigits = count - 2;
+    const auto decimals = static_cast<std::uint16_t>(digits >> (8 * integerDigits));
+    std::memcpy(to, &digits, sizeof digits);
+    to[integerDigits] = '.';
+    std::memcpy(to + integerDigits + 1, &decimals, sizeof decimals);
+    return to + count + 1;
+}
+
+// Writes the integer part and the two decimals of a value of 10^6 or more at
+// `to`, which has room for 23 bytes; returns where the text ends.
+char* WriteLargeFixed2(char* to, std::uint64_t integer, std::uint64_t cents) {
+    int count = 1;
+    for (std::uint64_t rest = integer / 10; rest != 0; rest /= 10) ++count;
+    char* const point = to + count;
+    for (char* p = point; p != to; integer /= 10) *--p = static_cast<char>('0' + integer % 10);
+    *point = '.';
+    point[1] = static_cast<char>('0' + cents / 10);
+    point[2] = static_cast<char>('0' + cents % 10);
+    return point + 3;
 }
 
 // Measured against std::to_chars for every value: quorvane-cli 15% fewer instructions and time.
@@ -110,32 +102,31 @@ char* WriteFixed2Exact(char* to, double value) {
     const std::uint64_t bits = std::bit_cast<std::uint64_t>(value);
     const int exponentBits = static_cast<int>((bits >> 52) & 0x7FF);
     const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
+    *to = '-';
+    char* const start = to + (bits >> 63);
 
-    std::uint64_t integer = 0;  // the integer part
-    std::uint64_t cents = 0;    // the two decimals, 0 to 99
-    if (exponentBits != 0) {    // zero and subnormals round to 0.00
+    std::uint64_t hundredths = 0;  // the hundredfold, rounded
+    if (exponentBits != 0) {       // zero and subnormals round to 0.00
         const std::uint64_t mantissa = fraction | (std::uint64_t{1} << 52);
         const int exponent = exponentBits - 1075;
         if (exponent >= 0) {
-            if (exponent > 11) return nullptr;  // 2^64 or more
-            integer = mantissa << exponent;
-        } else if (exponent > -64) {
+            if (exponent > 11) return nullptr;                        // 2^64 or more
+            return WriteLargeFixed2(start, mantissa << exponent, 0);  // 2^52 or more
+        }
+        if (exponent > -64) {
             const int shift = -exponent;
             const std::uint64_t hundredfold = mantissa * 100;  // below 2^60
-            std::uint64_t rounded = hundredfold >> shift;
-            const std::uint64_t rest = hundredfold & ((std::uint64_t{1} << shift) - 1);
-            const std::uint64_t half = std::uint64_t{1} << (shift - 1);
-            if (rest > half || (rest == half && (rounded & 1) != 0)) ++rounded;
-            integer = rounded / 100;
-            cents = rounded % 100;
+            // Just under a half added carries into the integer above a half;
+            // the integer's last bit added carries on a half when it is odd.
+            const std::uint64_t almostHalf = (std::uint64_t{1} << (shift - 1)) - 1;
+            hundredths = (hundredfold + almostHalf + ((hundredfold >> shift) & 1)) >> shift;
         }
         // Below 2^-11 the value rounds to 0.00.
     }
-    *to = '-';
-    char* p = WriteDigits(to + (bits >> 63), integer);
-    *p = '.';
-    std::memcpy(p + 1, kDigitPairs.data() + 2 * cents, 2);
-    return p + 3;
+    if (hundredths >= kWordHundredths) {
+        return WriteLargeFixed2(start, hundredths / 100, hundredths % 100);
+    }
+    return WriteHundredths(start, hundredths);
 }
 
 }  // namespace
