@@ -1,6 +1,5 @@
 #include "batch/ResultFormat.h"
 
-#include <algorithm>
 #include <array>
 #include <bit>
 #include <charconv>
@@ -12,64 +11,42 @@ namespace quorvane::batch {
 
 namespace {
 
-// 1, 10, ... 10^8.
-constexpr std::array<std::uint32_t, 9> kPowersOfTen = {1,      10,      100,      1000,     10000,
-                                                       100000, 1000000, 10000000, 100000000};
-
-// The decimal digits of the least number of each bit width below 10^8's.
-constexpr std::array<int, 28> kLeastDigits = [] {
-    std::array<int, 28> digits{};
-    for (std::size_t width = 0; width < digits.size(); ++width) {
-        const std::uint32_t least = width == 0 ? 0 : std::uint32_t{1} << (width - 1);
-        int count = 1;
-        while (least >= kPowersOfTen[static_cast<std::size_t>(count)]) ++count;
-        digits[width] = count;
-    }
-    return digits;
-}();
-
-// How many decimal digits n, below 10^8, has: as many as the least number of
-// its bit width, or one more.
-int DigitCount(std::uint32_t n) {
-    const int least = kLeastDigits[static_cast<std::size_t>(std::bit_width(n))];
-    return least + (n >= kPowersOfTen[static_cast<std::size_t>(least)]);
-}
-
 // The eight decimal digits of n, below 10^8, leading zeros included, as the
-// bytes of a 64-bit word in memory order: n is split into two halves of four
-// digits, each half into two of two digits and each of those into two digits,
-// in the lanes of the word side by side.
-std::uint64_t EightDigits(std::uint64_t n) {
+// bytes of a 64-bit word in memory order, each byte the value 0 to 9 of its
+// digit: n is split into two halves of four digits, each half into two of
+// two digits and each of those into two digits, in the lanes of the word side
+// by side.
+std::uint64_t EightDigitValues(std::uint64_t n) {
     static_assert(std::endian::native == std::endian::little,
                   "the first digit goes into the lowest byte");
     std::uint64_t lanes = n / 10000 | (n % 10000) << 32;  // 32-bit lanes below 10^4
     const std::uint64_t hundreds = ((lanes * 10486) >> 20) & 0x0000007F0000007F;
     lanes = (lanes - hundreds * 100) << 16 | hundreds;  // 16-bit lanes below 100
     const std::uint64_t tens = ((lanes * 103) >> 10) & 0x000F000F000F000F;
-    lanes = (lanes - tens * 10) << 8 | tens;  // 8-bit lanes below 10
-    return lanes | 0x3030303030303030;
+    return (lanes - tens * 10) << 8 | tens;  // 8-bit lanes below 10
 }
 
-// The hundredths of the values below 10^6, the most a value has, which are
-// written in one word.
+// Hundredths below this, of values below 10^6, are written in one word.
 constexpr std::uint64_t kWordHundredths = 100000000;
 
 // Writes n hundredths, below kWordHundredths, with two decimals at `to`,
 // which has room for 16 bytes; returns where the text ends. All eight digits
-// are made at once and stored with one word, of which the bytes after the
-// digits are left behind as they fall; the two decimals are then stored one
-// byte further on, after the point: how many digits a value has is no branch
-// that varies from value to value.
+// are made at once; the leading zeros, the low bytes that are zero, are
+// shifted out, and the rest is stored with one word, of which the bytes
+// after the digits are left behind as they fall; the two decimals are then
+// stored one byte further on, after the point. How many digits a value has
+// is no branch that varies from value to value.
 char* WriteHundredths(char* to, std::uint64_t n) {
-    // At least one digit before the point.
-    const int count = DigitCount(static_cast<std::uint32_t>(std::max<std::uint64_t>(n, 100)));
-    const std::uint64_t digits = EightDigits(n) >> (8 * (8 - count));
-    const int integerDigits = count - 2;
+    const std::uint64_t values = EightDigitValues(n);
+    // The digit before the point's is counted as not zero: "0.05", not ".05".
+    const int zeros = std::countr_zero(values | std::uint64_t{1} << 40) / 8;
+    const std::uint64_t digits = (values | 0x3030303030303030) >> (8 * zeros);
+    const int integerDigits = 6 - zeros;
     const auto decimals = static_cast<std::uint16_t>(digits >> (8 * integerDigits));
     std::memcpy(to, &digits, sizeof digits);
     to[integerDigits] = '.';
     std::memcpy(to + integerDigits + 1, &decimals, sizeof decimals);
-    return to + count + 1;
+    return to + integerDigits + 3;
 }
 
 // Writes the integer part and the two decimals of a value of 10^6 or more at
