@@ -94,20 +94,22 @@ void BatchRunner::KeepTail(std::string_view tail) {
     }
 }
 
+// The line's result is built where the engine gives its outcome, which is not
+// copied then: the members are initialised in order, the warnings after the
+// outcome.
 void BatchRunner::Evaluate(std::string_view line) {
-    const engine::LineOutcome outcome = engine::EvaluateLineOutcome(line, m_warnings);
-    if (outcome.status != engine::LineStatus::Nothing) Hand(line, outcome);
+    const LineResult result{line, engine::EvaluateLineOutcome(line, m_warnings), m_lineNumber,
+                            m_warnings};
+    if (result.outcome.status != engine::LineStatus::Nothing) m_sink.EndLine(result);
 }
 
 void BatchRunner::EndLongLine() {
     const engine::LineOutcome outcome = m_longLine->Finish(m_warnings);
     m_textLost |= m_longLine->TextLost();
     m_longLine.reset();
-    if (outcome.status != engine::LineStatus::Nothing) Hand({}, outcome);
-}
-
-void BatchRunner::Hand(std::string_view text, const engine::LineOutcome& outcome) {
-    m_sink.EndLine({text, outcome, m_lineNumber, m_warnings});
+    if (outcome.status != engine::LineStatus::Nothing) {
+        m_sink.EndLine({{}, outcome, m_lineNumber, m_warnings});
+    }
 }
 
 }  // namespace quorvane::batch
