@@ -77,28 +77,25 @@ char* WriteLargeFixed2(char* to, std::uint64_t integer, std::uint64_t cents) {
 // the exact binary value.
 char* WriteFixed2Exact(char* to, double value) {
     const std::uint64_t bits = std::bit_cast<std::uint64_t>(value);
-    const int exponentBits = static_cast<int>((bits >> 52) & 0x7FF);
-    const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
+    const std::uint64_t mantissa = (bits & ((std::uint64_t{1} << 52) - 1)) | std::uint64_t{1} << 52;
+    // The value is m / 2^shift, shift = -e, when it is normal. Zero and the
+    // subnormals, whose shift is taken as the largest, round to 0.00 like
+    // every value below 2^-11.
+    const int shift = 1075 - static_cast<int>((bits >> 52) & 0x7FF);
     *to = '-';
     char* const start = to + (bits >> 63);
 
+    if (shift <= 0) {
+        if (shift < -11) return nullptr;                        // 2^64 or more
+        return WriteLargeFixed2(start, mantissa << -shift, 0);  // 2^52 or more
+    }
     std::uint64_t hundredths = 0;  // the hundredfold, rounded
-    if (exponentBits != 0) {       // zero and subnormals round to 0.00
-        const std::uint64_t mantissa = fraction | (std::uint64_t{1} << 52);
-        const int exponent = exponentBits - 1075;
-        if (exponent >= 0) {
-            if (exponent > 11) return nullptr;                        // 2^64 or more
-            return WriteLargeFixed2(start, mantissa << exponent, 0);  // 2^52 or more
-        }
-        if (exponent > -64) {
-            const int shift = -exponent;
-            const std::uint64_t hundredfold = mantissa * 100;  // below 2^60
-            // Just under a half added carries into the integer above a half;
-            // the integer's last bit added carries on a half when it is odd.
-            const std::uint64_t almostHalf = (std::uint64_t{1} << (shift - 1)) - 1;
-            hundredths = (hundredfold + almostHalf + ((hundredfold >> shift) & 1)) >> shift;
-        }
-        // Below 2^-11 the value rounds to 0.00.
+    if (shift < 64) {
+        const std::uint64_t hundredfold = mantissa * 100;  // below 2^60
+        // Just under a half added carries into the integer above a half;
+        // the integer's last bit added carries on a half when it is odd.
+        const std::uint64_t almostHalf = (std::uint64_t{1} << (shift - 1)) - 1;
+        hundredths = (hundredfold + almostHalf + ((hundredfold >> shift) & 1)) >> shift;
     }
     if (hundredths >= kWordHundredths) {
         return WriteLargeFixed2(start, hundredths / 100, hundredths % 100);
