@@ -49,24 +49,30 @@ void BatchRunner::Feed(std::span<char> block) {
     const char* const begin = block.data();
     const char* const end = begin + block.size();
     const char* p = begin;
-    for (const char* lineEnd = FindLineEnd(p, end); lineEnd != end; lineEnd = FindLineEnd(p, end)) {
-        const std::string_view piece(p, static_cast<std::size_t>(lineEnd - p));
+    const char* lineEnd = FindLineEnd(p, end);
+    if (lineEnd != end) {
         // Only the first line end of a block can end a line begun before it.
-        if (p == begin) {
-            EndPiece(piece);
-        } else if (!piece.empty()) {
-            Evaluate(piece);
-        }
-        // The LF of a CR LF pair ends no line of its own.
-        const bool afterCR = lineEnd != begin ? lineEnd[-1] == '\r' : m_afterCR;
-        if (*lineEnd == '\r' || !afterCR) ++m_lineNumber;
+        EndPiece(std::string_view(p, static_cast<std::size_t>(lineEnd - p)));
+        CountLineEnd(*lineEnd, lineEnd != begin ? lineEnd[-1] == '\r' : m_afterCR);
         p = lineEnd + 1;
+        // The lines after it lie whole in the block, the byte before each
+        // line end too.
+        for (lineEnd = FindLineEnd(p, end); lineEnd != end; lineEnd = FindLineEnd(p, end)) {
+            if (lineEnd != p) Evaluate(std::string_view(p, static_cast<std::size_t>(lineEnd - p)));
+            CountLineEnd(*lineEnd, lineEnd[-1] == '\r');
+            p = lineEnd + 1;
+        }
     }
     KeepTail(std::string_view(p, static_cast<std::size_t>(end - p)));
     m_afterCR = end[-1] == '\r';
 }
 
 void BatchRunner::Finish() { EndPiece({}); }
+
+// The LF of a CR LF pair ends no line of its own.
+void BatchRunner::CountLineEnd(char lineEnd, bool afterCR) {
+    if (lineEnd == '\r' || !afterCR) ++m_lineNumber;
+}
 
 void BatchRunner::EndPiece(std::string_view piece) {
     if (m_longLine) {

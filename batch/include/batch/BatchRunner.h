@@ -63,6 +63,9 @@ class BatchRunner {
   private:
     // A line end ends the line that `piece` ends.
     void EndPiece(std::string_view piece);
+    // Counts the line that a CR or an LF ends; `afterCR` tells that a CR
+    // comes right before it.
+    void CountLineEnd(char lineEnd, bool afterCR);
     // The text after the block's last line end.
     void KeepTail(std::string_view tail);
     void Evaluate(std::string_view line);
