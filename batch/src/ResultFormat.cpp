@@ -1,6 +1,5 @@
 #include "batch/ResultFormat.h"
 
-#include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -51,7 +50,7 @@ char* WriteHundredths(char* to, std::uint64_t n) {
 
 // Writes the decimal digits of n at `to`, which has room for 20 bytes;
 // returns where they end. Eight digits are made and stored at once, as for
-// the hundredths; the first eight without their leading zeros.
+// the hundredths, the leading zeros of the first eight shifted out.
 char* WriteDigits(char* to, std::uint64_t n) {
     constexpr std::uint64_t kWordDigits = 100000000;
     if (n >= kWordDigits) {
