@@ -76,6 +76,15 @@ class BlockWriter {
         (copy(std::string_view(rest)), ...);
         m_used += n;
     }
+    // Room for n more bytes, n at most kBlockSize, after what is gathered: the
+    // caller writes there what it has, up to n bytes, and gives their count
+    // to Take. Writing straight into the block spares a copy of the bytes.
+    char* Room(std::size_t n) {
+        if (n > kBlockSize - m_used) Flush();
+        return m_block.get() + m_used;
+    }
+    // Adds the n bytes written into the Room.
+    void Take(std::size_t n) { m_used += n; }
     // Writes out what is gathered and flushes the file's own buffer.
     bool Flush() {
         Write(std::string_view(m_block.get(), m_used));

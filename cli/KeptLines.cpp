@@ -5,8 +5,6 @@
 #include <functional>
 #include <new>
 
-#include "BlockWriter.h"
-
 namespace quorvane::cli {
 
 void KeptLines::Start(std::span<const char> part) {
@@ -35,7 +33,7 @@ void KeptLines::EndLine(const batch::LineResult& line) {
         notAfter(m_part.data(), line.text.data()) &&
         notAfter(line.text.data() + line.text.size(), m_part.data() + m_part.size());
     const std::size_t copied = inPart ? 0 : line.text.size();
-    char* const to = Room(RecordSize(line.value.size() + copied));
+    char* const to = Room(RecordSize(copied));
     // Written in place: a head built elsewhere and copied would be read back
     // in other pieces than it was written in, which stalls the processor.
     ::new (to) Head{line.outcome.value,
@@ -44,12 +42,9 @@ void KeptLines::EndLine(const batch::LineResult& line) {
                     inPart ? static_cast<std::uint32_t>(line.text.data() - m_part.data()) : kCopied,
                     static_cast<std::uint32_t>(line.text.size()),
                     static_cast<std::uint32_t>(m_piecesLength),
-                    static_cast<std::uint16_t>(line.value.size()),
                     static_cast<std::uint8_t>(line.outcome.status),
                     static_cast<std::uint8_t>(line.outcome.reason)};
-    char* const after = to + sizeof(Head);
-    CopyBytes(after, line.value.data(), line.value.size());
-    if (copied != 0) std::memcpy(after + line.value.size(), line.text.data(), copied);
+    if (copied != 0) std::memcpy(to + sizeof(Head), line.text.data(), copied);
     m_piecesLength = 0;
     if (!line.warnings.empty()) KeepWarnings(to - m_lines.get(), line.warnings);
 }
@@ -69,12 +64,10 @@ void KeptLines::HandOn(batch::BatchSink& sink, std::size_t lineOffset) const {
             ++warned;
         }
         const Head& head = *std::launder(reinterpret_cast<const Head*>(at));
-        const char* const after = at + sizeof(Head);
-        const std::string_view value(after, head.valueLength);
         const bool copied = head.textStart == kCopied;
-        const std::string_view text(
-            copied ? after + head.valueLength : m_part.data() + head.textStart, head.textLength);
-        at += RecordSize(head.valueLength + (copied ? head.textLength : 0));
+        const std::string_view text(copied ? at + sizeof(Head) : m_part.data() + head.textStart,
+                                    head.textLength);
+        at += RecordSize(copied ? head.textLength : 0);
         if (head.piecesLength != 0) {
             sink.AddLineText(std::string_view(pieces, head.piecesLength));
             pieces += head.piecesLength;
@@ -82,7 +75,7 @@ void KeptLines::HandOn(batch::BatchSink& sink, std::size_t lineOffset) const {
         const engine::LineOutcome outcome{static_cast<engine::LineStatus>(head.status), head.value,
                                           static_cast<engine::FailureReason>(head.reason),
                                           head.column};
-        sink.EndLine({text, outcome, value, head.lineNumber + lineOffset, lineWarnings});
+        sink.EndLine({text, outcome, head.lineNumber + lineOffset, lineWarnings});
     }
 }
 

@@ -1,8 +1,9 @@
 // What the runner of one part of the input hands on, kept until the part's
 // turn comes to hand it on, in input order, to the sink that writes it out.
 // The text of a line stays in the part's bytes, which outlive this; what does
-// not (the pieces of a long line, a line the runner carried, the value, the
-// warnings) is copied. A part holds less than 4 GiB.
+// not (the pieces of a long line, a line the runner carried, the warnings) is
+// copied. The value is kept as the number it is, and written out as text
+// only by the sink it is handed on to. A part holds less than 4 GiB.
 #pragma once
 
 #include <cstddef>
@@ -44,11 +45,10 @@ class KeptLines final : public batch::BatchSink {
         std::uint32_t textStart;  // in the part, or kCopied
         std::uint32_t textLength;
         std::uint32_t piecesLength;  // the text handed on in pieces before the line
-        std::uint16_t valueLength;
-        std::uint8_t status;  // engine::LineStatus
-        std::uint8_t reason;  // engine::FailureReason
+        std::uint8_t status;         // engine::LineStatus
+        std::uint8_t reason;         // engine::FailureReason
     };
-    static constexpr std::uint32_t kCopied = UINT32_MAX;  // the text follows the value
+    static constexpr std::uint32_t kCopied = UINT32_MAX;  // the text follows the head
     static_assert(sizeof(Head) == 32, "a head stays this small: the lines of a part are many");
 
     // A line that has warnings: few have any, so they are kept apart from
@@ -69,7 +69,7 @@ class KeptLines final : public batch::BatchSink {
         std::size_t record, std::span<const engine::LineWarning> warnings);
 
     std::span<const char> m_part;
-    // Line by line: its head, its value, and its text when copied.
+    // Line by line: its head, and its text when copied.
     std::unique_ptr<char[]> m_lines;
     std::size_t m_size = 0;
     std::size_t m_capacity = 0;

@@ -23,10 +23,10 @@ namespace {
 // below that, threads do not pay (measured with bench/run-bench.sh).
 constexpr std::size_t kSmallInputParts = 8;
 
-// A part whose lines keep much for their size (very short lines, values of
-// hundreds of digits) makes the parts read after it smaller, so that what a
-// part keeps stays near kKeptPerPart times the most bytes read for a part and
-// memory stays bounded whatever the lines hold. Until the first part is
+// A part whose lines keep much for their size (very short lines) makes the
+// parts read after it smaller, so that what a part keeps stays near
+// kKeptPerPart times the most bytes read for a part and memory stays bounded
+// whatever the lines hold. Until the first part is
 // handed on, parts are read at 1/kFirstPartsShare of the most: small enough
 // for what any line may keep, and many, so that every thread has work soon.
 constexpr std::size_t kKeptPerPart = 4;

@@ -1,8 +1,10 @@
 #include "StreamSink.h"
 
+#include <cstring>
 #include <string>
 
 #include "batch/OutputFile.h"
+#include "batch/ResultFormat.h"
 
 namespace quorvane::cli {
 
@@ -25,11 +27,16 @@ void StreamSink::AddLineText(std::string_view piece) {
     if (m_file != nullptr && !OutputFailed()) m_file->Append(piece);
 }
 
+// The value is written once, straight into the printed block, and copied
+// from there into the output file's record.
 void StreamSink::EndLine(const batch::LineResult& line) {
     if (OutputFailed()) return;
-    m_printed.Append(line.value, kLineEnd);
+    char* const printed = m_printed.Room(batch::kValueTextRoom + kLineEnd.size());
+    const std::string_view value(printed, batch::WriteOutcome(printed, line.outcome));
+    std::memcpy(printed + value.size(), kLineEnd.data(), kLineEnd.size());
+    m_printed.Take(value.size() + kLineEnd.size());
     if (m_file != nullptr) {
-        m_file->Append(line.text, batch::kRecordSeparator, line.value, batch::kRecordEndBytes);
+        m_file->Append(line.text, batch::kRecordSeparator, value, batch::kRecordEndBytes);
     }
     if (line.outcome.status != engine::LineStatus::Failure) {
         if (!line.warnings.empty() && m_warnings != nullptr) Warn(line);

@@ -2,6 +2,7 @@
 
 #include "batch/BatchRunner.h"
 #include "batch/OutputFile.h"
+#include "batch/ResultFormat.h"
 
 namespace quorvane::batch {
 
@@ -15,7 +16,9 @@ class TextSink : public BatchSink {
     void AddLineText(std::string_view piece) override { m_batch.outputText.append(piece); }
 
     void EndLine(const LineResult& line) override {
-        m_batch.resultText.append(line.value).append("   ");
+        char valueText[kValueTextRoom];
+        const std::string_view value(valueText, WriteOutcome(valueText, line.outcome));
+        m_batch.resultText.append(value).append("   ");
         const std::string note = NoteText(line.outcome, line.warnings);
         if (!note.empty()) {
             m_batch.resultText.append(note);
@@ -24,7 +27,7 @@ class TextSink : public BatchSink {
         m_batch.resultText.append("\r\n");
         m_batch.outputText.append(line.text)
             .append(kRecordSeparator)
-            .append(line.value)
+            .append(value)
             .append(kRecordEnd);
         ++m_batch.lineCount;
         if (line.outcome.status == engine::LineStatus::Failure) ++m_batch.failureCount;

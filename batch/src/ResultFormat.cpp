@@ -1,6 +1,5 @@
 #include "batch/ResultFormat.h"
 
-#include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -11,134 +10,139 @@ namespace quorvane::batch {
 
 namespace {
 
-// The two digits of 0 to 99, in order: "00", "01", ... "99".
-constexpr std::array<char, 200> kDigitPairs = [] {
-    std::array<char, 200> digits{};
-    for (int i = 0; i < 100; ++i) {
-        digits[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
-        digits[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
-    }
-    return digits;
-}();
-
-// Writes two decimal digits of n, 0 to 99, backwards, ending before `end`.
-char* WriteTwoDigitsBackwards(char* end, std::uint64_t n) {
-    end -= 2;
-    std::memcpy(end, kDigitPairs.data() + 2 * n, 2);
-    return end;
+// The eight decimal digits of n, below 10^8, leading zeros included, as the
+// bytes of a 64-bit word in memory order, each byte the value 0 to 9 of its
+// digit: n is split into two halves of four digits, each half into two of
+// two digits and each of those into two digits, in the lanes of the word side
+// by side.
+std::uint64_t EightDigitValues(std::uint64_t n) {
+    static_assert(std::endian::native == std::endian::little,
+                  "the first digit goes into the lowest byte");
+    std::uint64_t lanes = n / 10000 | (n % 10000) << 32;  // 32-bit lanes below 10^4
+    const std::uint64_t hundreds = ((lanes * 10486) >> 20) & 0x0000007F0000007F;
+    lanes = (lanes - hundreds * 100) << 16 | hundreds;  // 16-bit lanes below 100
+    const std::uint64_t tens = ((lanes * 103) >> 10) & 0x000F000F000F000F;
+    return (lanes - tens * 10) << 8 | tens;  // 8-bit lanes below 10
 }
 
-// 1, 10, ... 10^8.
-constexpr std::array<std::uint32_t, 9> kPowersOfTen = {1,      10,      100,      1000,     10000,
-                                                       100000, 1000000, 10000000, 100000000};
+// Hundredths below this, of values below 10^6, are written in one word.
+constexpr std::uint64_t kWordHundredths = 100000000;
 
-// The decimal digits of the least number of each bit width below 10^8's.
-constexpr std::array<int, 28> kLeastDigits = [] {
-    std::array<int, 28> digits{};
-    for (std::size_t width = 0; width < digits.size(); ++width) {
-        const std::uint32_t least = width == 0 ? 0 : std::uint32_t{1} << (width - 1);
-        int count = 1;
-        while (least >= kPowersOfTen[static_cast<std::size_t>(count)]) ++count;
-        digits[width] = count;
-    }
-    return digits;
-}();
-
-// How many decimal digits n, below 10^8, has: as many as the least number of
-// its bit width, or one more.
-int DigitCount(std::uint32_t n) {
-    const int least = kLeastDigits[static_cast<std::size_t>(std::bit_width(n))];
-    return least + (n >= kPowersOfTen[static_cast<std::size_t>(least)]);
+// Writes n hundredths, below kWordHundredths, with two decimals at `to`,
+// which has room for 16 bytes; returns where the text ends. All eight digits
+// are made at once; the leading zeros, the low bytes that are zero, are
+// shifted out, and the rest is stored with one word, of which the bytes
+// after the digits are left behind as they fall; the two decimals are then
+// stored one byte further on, after the point. How many digits a value has
+// is no branch that varies from value to value.
+char* WriteHundredths(char* to, std::uint64_t n) {
+    const std::uint64_t values = EightDigitValues(n);
+    // The digit before the point's is counted as not zero: "0.05", not ".05".
+    const int zeros = std::countr_zero(values | std::uint64_t{1} << 40) / 8;
+    const std::uint64_t digits = (values | 0x3030303030303030) >> (8 * zeros);
+    const int integerDigits = 6 - zeros;
+    const auto decimals = static_cast<std::uint16_t>(digits >> (8 * integerDigits));
+    std::memcpy(to, &digits, sizeof digits);
+    to[integerDigits] = '.';
+    std::memcpy(to + integerDigits + 1, &decimals, sizeof decimals);
+    return to + integerDigits + 3;
 }
 
-// Writes the decimal digits of n backwards, ending before `end`; returns
-// where they start. Below 10^8 all eight places are written, leading zeros
-// included, and the start is put after the zeros: how many digits a value has
-// is then no branch that varies from value to value.
-char* WriteDigitsBackwards(char* end, std::uint64_t n) {
-    if (n < 100000000) {
-        const std::uint64_t high = n / 10000;
-        const std::uint64_t low = n % 10000;
-        WriteTwoDigitsBackwards(end, low % 100);
-        WriteTwoDigitsBackwards(end - 2, low / 100);
-        WriteTwoDigitsBackwards(end - 4, high % 100);
-        WriteTwoDigitsBackwards(end - 6, high / 100);
-        return end - DigitCount(static_cast<std::uint32_t>(n));
+// Writes the decimal digits of n at `to`, which has room for 20 bytes;
+// returns where they end. Eight digits are made and stored at once, as for
+// the hundredths, the leading zeros of the first eight shifted out.
+char* WriteDigits(char* to, std::uint64_t n) {
+    constexpr std::uint64_t kWordDigits = 100000000;
+    if (n >= kWordDigits) {
+        to = WriteDigits(to, n / kWordDigits);
+        const std::uint64_t digits = EightDigitValues(n % kWordDigits) | 0x3030303030303030;
+        std::memcpy(to, &digits, sizeof digits);
+        return to + sizeof digits;
     }
-    while (n >= 100) {
-        end = WriteTwoDigitsBackwards(end, n % 100);
-        n /= 100;
-    }
-    if (n >= 10) return WriteTwoDigitsBackwards(end, n);
-    *--end = static_cast<char>('0' + n);
-    return end;
+    const std::uint64_t values = EightDigitValues(n);
+    const int zeros = std::countr_zero(values | std::uint64_t{1} << 56) / 8;  // 0 is a digit
+    const std::uint64_t digits = (values | 0x3030303030303030) >> (8 * zeros);
+    std::memcpy(to, &digits, sizeof digits);
+    return to + sizeof digits - zeros;
+}
+
+// Writes the integer part and the two decimals of a value of 10^6 or more at
+// `to`, which has room for 23 bytes; returns where the text ends.
+char* WriteLargeFixed2(char* to, std::uint64_t integer, std::uint64_t cents) {
+    char* const point = WriteDigits(to, integer);
+    *point = '.';
+    point[1] = static_cast<char>('0' + cents / 10);
+    point[2] = static_cast<char>('0' + cents % 10);
+    return point + 3;
 }
 
 // Measured against std::to_chars for every value: quorvane-cli 15% fewer instructions and time.
+// Measured against writing the digits backwards into a buffer of its own and
+// copying them: quorvane-cli 2% fewer instructions.
 //
-// Writes a finite value with two decimals into the 24 bytes before `end`
-// when exact 64-bit integer arithmetic gives its digits, which it does below
-// 2^64; returns where the text starts, or null for larger values, infinities
-// and not-a-numbers.
+// Writes a finite value with two decimals at `to`, which has room for 24
+// bytes, when exact 64-bit integer arithmetic gives its digits, which it does
+// below 2^64; returns where the text ends, or null for larger values,
+// infinities and not-a-numbers.
 //
 // A double is m * 2^e with an integer m below 2^53. For e >= 0 it is an
 // integer. Otherwise its hundredfold, 100m / 2^-e, is rounded to the nearest
 // integer, a tie to the even one, which is what printf's "%.2f" does with
 // the exact binary value.
-char* FormatFixed2Exact(char* end, double value) {
+char* WriteFixed2Exact(char* to, double value) {
     const std::uint64_t bits = std::bit_cast<std::uint64_t>(value);
-    const bool negative = (bits >> 63) != 0;
-    const int exponentBits = static_cast<int>((bits >> 52) & 0x7FF);
-    const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
+    const std::uint64_t mantissa = (bits & ((std::uint64_t{1} << 52) - 1)) | std::uint64_t{1} << 52;
+    // The value is m / 2^shift, shift = -e, when it is normal. Zero and the
+    // subnormals, whose shift is taken as the largest, round to 0.00 like
+    // every value below 2^-11.
+    const int shift = 1075 - static_cast<int>((bits >> 52) & 0x7FF);
+    *to = '-';
+    char* const start = to + (bits >> 63);
 
-    std::uint64_t integer = 0;  // the integer part
-    std::uint64_t cents = 0;    // the two decimals, 0 to 99
-    if (exponentBits != 0) {    // zero and subnormals round to 0.00
-        const std::uint64_t mantissa = fraction | (std::uint64_t{1} << 52);
-        const int exponent = exponentBits - 1075;
-        if (exponent >= 0) {
-            if (exponent > 11) return nullptr;  // 2^64 or more
-            integer = mantissa << exponent;
-        } else if (exponent > -64) {
-            const int shift = -exponent;
-            const std::uint64_t hundredfold = mantissa * 100;  // below 2^60
-            std::uint64_t rounded = hundredfold >> shift;
-            const std::uint64_t rest = hundredfold & ((std::uint64_t{1} << shift) - 1);
-            const std::uint64_t half = std::uint64_t{1} << (shift - 1);
-            if (rest > half || (rest == half && (rounded & 1) != 0)) ++rounded;
-            integer = rounded / 100;
-            cents = rounded % 100;
-        }
-        // Below 2^-11 the value rounds to 0.00.
+    if (shift <= 0) {
+        if (shift < -11) return nullptr;                        // 2^64 or more
+        return WriteLargeFixed2(start, mantissa << -shift, 0);  // 2^52 or more
     }
-    char* p = WriteTwoDigitsBackwards(end, cents);
-    *--p = '.';
-    p = WriteDigitsBackwards(p, integer);
-    if (negative) *--p = '-';
-    return p;
+    std::uint64_t hundredths = 0;  // the hundredfold, rounded
+    if (shift < 64) {
+        const std::uint64_t hundredfold = mantissa * 100;  // below 2^60
+        // Just under a half added carries into the integer above a half;
+        // the integer's last bit added carries on a half when it is odd.
+        const std::uint64_t almostHalf = (std::uint64_t{1} << (shift - 1)) - 1;
+        hundredths = (hundredfold + almostHalf + ((hundredfold >> shift) & 1)) >> shift;
+    }
+    if (hundredths >= kWordHundredths) {
+        return WriteLargeFixed2(start, hundredths / 100, hundredths % 100);
+    }
+    return WriteHundredths(start, hundredths);
 }
 
 }  // namespace
 
-std::string_view FormatFixed2(double value, char (&buffer)[kValueTextRoom]) {
-    char* const end = buffer + kValueTextRoom;
-    if (const char* start = FormatFixed2Exact(end, value)) {
-        return std::string_view(start, static_cast<std::size_t>(end - start));
+std::size_t WriteFixed2(char* to, double value) {
+    if (const char* end = WriteFixed2Exact(to, value)) return static_cast<std::size_t>(end - to);
+    std::string_view text;
+    if (std::isnan(value)) {
+        text = "nan";
+    } else if (std::isinf(value)) {
+        text = value < 0 ? "-inf" : "inf";
+    } else {
+        const auto [last, error] =
+            std::to_chars(to, to + kValueTextRoom, value, std::chars_format::fixed, 2);
+        return static_cast<std::size_t>(last - to);
     }
-    if (std::isnan(value)) return "nan";
-    if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
-    const auto [last, error] = std::to_chars(buffer, end, value, std::chars_format::fixed, 2);
-    return std::string_view(buffer, static_cast<std::size_t>(last - buffer));
+    std::memcpy(to, text.data(), text.size());
+    return text.size();
 }
 
 void AppendFixed2(std::string& out, double value) {
-    char buffer[kValueTextRoom];
-    out += FormatFixed2(value, buffer);
+    char text[kValueTextRoom];
+    out.append(text, WriteFixed2(text, value));
 }
 
 void AppendOutcome(std::string& out, const engine::LineOutcome& outcome) {
-    char buffer[kValueTextRoom];
-    out += FormatOutcome(outcome, buffer);
+    char text[kValueTextRoom];
+    out.append(text, WriteOutcome(text, outcome));
 }
 
 }  // namespace quorvane::batch

@@ -5,10 +5,12 @@
 #include <vector>
 
 #include "batch/BatchRunner.h"
+#include "batch/ResultFormat.h"
 #include "engine/Evaluate.h"
 
 namespace {
 
+using quorvane::batch::AppendOutcome;
 using quorvane::batch::BatchRunner;
 using quorvane::batch::BatchSink;
 using quorvane::batch::kLongLine;
@@ -45,7 +47,9 @@ class RecordingSink : public BatchSink {
         const bool asWholeLine = line.outcome.status == whole.status &&
                                  line.outcome.reason == whole.reason &&
                                  line.outcome.column == whole.column;
-        lines.push_back({m_text, std::string(line.value), line.lineNumber, asWholeLine});
+        std::string value;
+        AppendOutcome(value, line.outcome);
+        lines.push_back({m_text, value, line.lineNumber, asWholeLine});
         m_text.clear();
     }
 

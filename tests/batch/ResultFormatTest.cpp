@@ -33,7 +33,12 @@ TEST(AppendFixed2, SameDigitsAsPrintf) {
                              -0.001,
                              0.005,
                              123456.789,
-                             -99.995};
+                             -99.995,
+                             12345678.9,
+                             -123456789.01,
+                             99999999.995,
+                             -0.004,
+                             18446744073709549568.0};
     for (const double v : values) {
         char expected[400];
         std::snprintf(expected, sizeof expected, "%.2f", v);

@@ -63,12 +63,14 @@ class BatchRunner {
   private:
     // A line end ends the line that `piece` ends.
     void EndPiece(std::string_view piece);
+    // Counts the line that a CR or an LF ends; `afterCR` tells that a CR
+    // comes right before it.
+    void CountLineEnd(char lineEnd, bool afterCR);
     // The text after the block's last line end.
     void KeepTail(std::string_view tail);
     void Evaluate(std::string_view line);
+    // Hands the sink the outcome of the long line, whose text it has.
     void EndLongLine();
-    // Hands the sink the line's outcome with the text of the line not yet handed on.
-    void Hand(std::string_view text, const engine::LineOutcome& outcome);
 
     BatchSink& m_sink;
     LeadBytePredicate m_isLeadByte;

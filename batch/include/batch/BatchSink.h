@@ -1,6 +1,6 @@
 // What the batch run hands on for each line that has something to evaluate:
-// the line's text, its outcome and its value as text, to a sink that makes of
-// them what its front end shows or writes.
+// the line's text and its outcome, to a sink that makes of them what its
+// front end shows or writes.
 #pragma once
 
 #include <cstddef>
@@ -17,7 +17,6 @@ struct LineResult {
     // rest of it after the pieces that came before (see BatchSink).
     std::string_view text;
     engine::LineOutcome outcome;
-    std::string_view value;  // the value with two decimals, or "Error"
     // The line's number in the text, counted from 1 as a text editor counts:
     // each LF, each CR LF and each lone CR ends a line, empty ones too.
     std::size_t lineNumber;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -17,15 +18,19 @@ namespace quorvane::batch {
 // integer digits.
 inline constexpr std::size_t kValueTextRoom = 320;
 
-// The value with two decimals ("%.2f"), written into the buffer.
-std::string_view FormatFixed2(double value, char (&buffer)[kValueTextRoom]);
+// Writes the value with two decimals ("%.2f") at `to`, which has room for
+// kValueTextRoom bytes; returns its length. The bytes of the room after the
+// text may be written too.
+std::size_t WriteFixed2(char* to, double value);
 
-// What stands for a line's outcome (see AppendOutcome), written into the
-// buffer. Inline: the batch run calls it for every line.
-inline std::string_view FormatOutcome(const engine::LineOutcome& outcome,
-                                      char (&buffer)[kValueTextRoom]) {
-    if (outcome.status == engine::LineStatus::Value) return FormatFixed2(outcome.value, buffer);
-    return "Error";
+// Writes what stands for a line's outcome (see AppendOutcome) at `to`, which
+// has room for kValueTextRoom bytes; returns its length. Inline: the batch
+// run calls it for every line.
+inline std::size_t WriteOutcome(char* to, const engine::LineOutcome& outcome) {
+    if (outcome.status == engine::LineStatus::Value) return WriteFixed2(to, outcome.value);
+    constexpr std::string_view kError = "Error";
+    std::memcpy(to, kError.data(), kError.size());
+    return kError.size();
 }
 
 // Appends the value with two decimals ("%.2f").
