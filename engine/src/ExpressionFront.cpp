@@ -29,9 +29,7 @@ LineOutcome Failed(const StepFailure& failure) {
 
 // The reason the operator refuses its right operand of value b, or None.
 FailureReason Refusal(const ExprItem& op, double b) {
-    const RightOperand right = RowOf(op).right;
-    if (right == RightOperand::Any) return FailureReason::None;
-    switch (right) {
+    switch (RowOf(op).right) {
         case RightOperand::Any:
             break;
         case RightOperand::Nonzero:

@@ -335,19 +335,17 @@ std::int32_t CExprEngine::BuildTokens(const RawTokenList& raw, TokenList& tokens
                           kNoRow,
                           0.0,
                           FindOrAddVariable({text, rawToken->length})};
-            } else {
-                *token = kRowTokens[row];
-                token->column = rawToken->column;
-                token->length = rawToken->length;
+                continue;
             }
-            continue;
         }
-        // An operator character: the row's kind and precedence, then the raw
-        // token's column, length and form, which is that row, in one copy.
+        // The row's kind and precedence, then the raw token's column, length
+        // and form in one copy; the form of an operator character is its row
+        // already, that of a name of the table is made its row.
         token->kind = kRowTokens[row].kind;
         token->prec = kRowTokens[row].prec;
         std::memcpy(reinterpret_cast<char*>(token) + offsetof(ExprItem, column), rawToken,
                     sizeof(RawToken));
+        token->row = row;
         token->value = 0.0;
         token->ref = nullptr;
     }
