@@ -48,9 +48,9 @@ char* WriteHundredths(char* to, std::uint64_t n) {
     return to + integerDigits + 3;
 }
 
-// Writes the decimal digits of n at `to`, which has room for 20 bytes;
-// returns where they end. Eight digits are made and stored at once, as for
-// the hundredths, the leading zeros of the first eight shifted out.
+// Writes the decimal digits of n, not 0, at `to`, which has room for 20
+// bytes; returns where they end. Eight digits are made and stored at once, as
+// for the hundredths, the leading zeros of the first eight shifted out.
 char* WriteDigits(char* to, std::uint64_t n) {
     constexpr std::uint64_t kWordDigits = 100000000;
     if (n >= kWordDigits) {
@@ -60,7 +60,7 @@ char* WriteDigits(char* to, std::uint64_t n) {
         return to + sizeof digits;
     }
     const std::uint64_t values = EightDigitValues(n);
-    const int zeros = std::countr_zero(values | std::uint64_t{1} << 56) / 8;  // 0 is a digit
+    const int zeros = std::countr_zero(values) / 8;
     const std::uint64_t digits = (values | 0x3030303030303030) >> (8 * zeros);
     std::memcpy(to, &digits, sizeof digits);
     return to + sizeof digits - zeros;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "EngineProbe.h"
 #include "OperatorTable.h"
 
@@ -63,6 +65,15 @@ TEST(StripComment, CutsAtCommentMarkOrNewline) {
         std::string copy = line + std::string(kTextPadding, '\0');
         EXPECT_EQ(CExprEngine::StripComment(copy.data()), kept.size()) << line;
         EXPECT_STREQ(copy.c_str(), kept.c_str()) << line;
+    }
+}
+
+TEST(TokenLengthAt, CutsAsTheLexerCuts) {
+    const std::tuple<std::string, std::int32_t, std::size_t> cases[] = {
+        {"12+3", 1, 2},  {"12+3", 3, 1}, {"SQRT(4.5)", 1, 4}, {"SQRT(4.5)", 6, 3},
+        {"AB\nC", 1, 2}, {"A B", 2, 0},  {"A", 0, 0},         {"A", 2, 0}};
+    for (const auto& [line, column, length] : cases) {
+        EXPECT_EQ(TokenLengthAt(line, column), length) << line << " at " << column;
     }
 }
 
